@@ -1,0 +1,199 @@
+// Tallyvex: wires the data folder, the program's windows and a host (the Qt GUI, the script runner or the
+// demo) together.
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/hub.h"
+#include "demo_script.h"
+#include "qt/host.h"
+#include "qt/startup.h"
+#include "store/action.h"
+#include "store/data_dir.h"
+#include "ui/script_runner.h"
+
+namespace {
+
+using namespace tallyvex;
+namespace fs = std::filesystem;
+
+constexpr int kExitUsage = 2;
+constexpr int kExitDataFolder = 3;
+constexpr int kExitAlreadyRunning = 4;
+
+const char* const kUsage =
+    "usage: tallyvex [--data-dir DIR]                     start the program\n"
+    "       tallyvex --script FILE [--data-dir DIR] [--seed N] [--date YYYY-MM-DD]\n"
+    "                                                     run a script headlessly\n"
+    "       tallyvex demo [--data-dir DIR]                play the demo headlessly\n";
+
+struct Options {
+    bool demo = false;
+    std::optional<fs::path> dataDir;
+    std::optional<fs::path> script;
+    std::optional<unsigned> seed;
+    std::optional<ui::DateTime> date;
+};
+
+std::optional<ui::DateTime> parseDate(const std::string& text) {
+    ui::DateTime date;
+    char dash1 = 0;
+    char dash2 = 0;
+    std::istringstream in(text);
+    if (!(in >> date.year >> dash1 >> date.month >> dash2 >> date.day) || dash1 != '-' || dash2 != '-' ||
+        in.peek() != EOF || date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+// Returns nullopt (after saying why) on a bad command line.
+std::optional<Options> parseOptions(const std::vector<std::string>& args) {
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "demo" && i == 0) {
+            options.demo = true;
+        } else if (arg == "--data-dir" && hasValue) {
+            options.dataDir = args[++i];
+        } else if (arg == "--script" && hasValue) {
+            options.script = args[++i];
+        } else if (arg == "--seed" && hasValue) {
+            try {
+                options.seed = static_cast<unsigned>(std::stoul(args[++i]));
+            } catch (const std::exception&) {
+                std::cerr << "tallyvex: --seed takes a whole number\n";
+                return std::nullopt;
+            }
+        } else if (arg == "--date" && hasValue) {
+            options.date = parseDate(args[++i]);
+            if (!options.date) {
+                std::cerr << "tallyvex: --date takes YYYY-MM-DD\n";
+                return std::nullopt;
+            }
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            std::exit(0);
+        } else {
+            std::cerr << "tallyvex: unknown argument " << arg << "\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    if (options.demo && options.script) {
+        std::cerr << "tallyvex: demo and --script do not go together\n";
+        return std::nullopt;
+    }
+    return options;
+}
+
+std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& dir) {
+    auto hub = std::make_unique<app::Hub>(services, dir);
+    app::registerAppWindows(*hub);
+    return hub;
+}
+
+// Runs a script through the real windows; the transcript goes to `transcript`.
+int runScript(const store::DataDir& dir, std::istream& script, const fs::path& folder, const Options& options,
+              std::ostream& transcript) {
+    ui::ScriptRunner runner(dir, makeHub, transcript, qt::writePdf);
+    if (options.seed) {
+        runner.setSeed(*options.seed);
+    }
+    if (options.date) {
+        runner.setDate(*options.date);
+    }
+    return runner.run(script, folder, std::cerr);
+}
+
+int runDemo(const store::DataDir& dir, const Options& options) {
+    std::cout << "Tallyvex demo: data folder " << dir.root().string() << "\n";
+    const fs::path transcriptPath = dir.root() / "demo-transcript.txt";
+    std::ofstream transcript(transcriptPath);
+    std::istringstream script(kDemoScript);
+    const int status = runScript(dir, script, dir.root(), options, transcript);
+    if (status != 0) {
+        std::cerr << "tallyvex: the demo stopped; see " << transcriptPath.string() << "\n";
+        return status;
+    }
+    int prints = 0;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(dir.printsFolder(), ec)) {
+        prints += entry.path().extension() == ".pdf" ? 1 : 0;
+    }
+    std::cout << "Tallyvex demo finished: " << prints << " print-outs (PDF, each with a .txt twin) in "
+              << dir.printsFolder().string() << "\n"
+              << "What the program showed, step by step: " << transcriptPath.string() << "\n";
+    return 0;
+}
+
+fs::path freshDemoFolder() {
+    std::string pattern = (fs::temp_directory_path() / "tallyvex-demo-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        return fs::temp_directory_path() / "tallyvex-demo";
+    }
+    return pattern;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto options = parseOptions(args);
+    if (!options) {
+        return kExitUsage;
+    }
+    const bool headless = options->demo || options->script.has_value();
+    if (!headless && !qt::hasDisplay()) {
+        std::cerr << "tallyvex: no display found; run 'tallyvex demo' for the headless demo\n";
+        return kExitUsage;
+    }
+    auto qtApp = headless ? qt::makeHeadlessApplication(argc, argv) : qt::makeGuiApplication(argc, argv);
+
+    auto fail = [&](const std::string& message, int status) {
+        std::cerr << "tallyvex: " << message << "\n";
+        if (!headless) {
+            qt::showStartupError(message);
+        }
+        return status;
+    };
+
+    const fs::path root = options->demo && !options->dataDir ? freshDemoFolder() : store::DataDir::choose(options->dataDir);
+    store::DataDir dir(root);
+    std::unique_ptr<store::FolderLock> lock;
+    try {
+        dir.ensureWritable();
+        lock = store::FolderLock::acquire(dir.root());
+        if (!lock) {
+            return fail("Tallyvex is already running on the data folder " + dir.root().string() +
+                            "; close it there first.",
+                        kExitAlreadyRunning);
+        }
+        if (store::Action::recover(dir)) {
+            std::cerr << "tallyvex: an interrupted change was rolled back in " << dir.root().string() << "\n";
+        }
+    } catch (const std::exception& e) {
+        return fail(e.what(), kExitDataFolder);
+    }
+
+    if (options->demo) {
+        return runDemo(dir, *options);
+    }
+    if (options->script) {
+        std::ifstream script(*options->script);
+        if (!script) {
+            std::cerr << "tallyvex: cannot read the script " << options->script->string() << "\n";
+            return kExitUsage;
+        }
+        return runScript(dir, script, options->script->parent_path(), *options, std::cout);
+    }
+    qt::QtServices services(dir);
+    auto hub = makeHub(services, dir);
+    return qt::runGui(*hub, services);
+}

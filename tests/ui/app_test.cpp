@@ -1,0 +1,89 @@
+#include "ui/app.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "fake_services.h"
+#include "print/print_job.h"
+#include "test_windows.h"
+
+namespace tallyvex::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AppTest : public ::testing::Test {
+protected:
+    AppTest() : folder(fs::temp_directory_path() / ("tallyvex-app-test-" + std::to_string(::getpid()))) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        dir = std::make_unique<store::DataDir>(folder);
+        program = std::make_unique<testing::TestProgram>(services, *dir);
+        program->start();
+    }
+    ~AppTest() override { fs::remove_all(folder); }
+
+    Form& main() { return *program->mainWindow(); }
+
+    fs::path folder;
+    testing::FakeServices services;
+    std::unique_ptr<store::DataDir> dir;
+    std::unique_ptr<testing::TestProgram> program;
+};
+
+TEST_F(AppTest, navigationReplacesTheMainWindowAndOverlaysStayOnTop) {
+    main().click(main().control("cmdNext"));
+    program->collect();
+    ASSERT_EQ(main().name(), "frmOther");
+    EXPECT_EQ(program->window("frmMain"), nullptr);
+
+    program->open("frmHelp");
+    EXPECT_EQ(main().name(), "frmOther");
+    ASSERT_NE(program->window("frmHelp"), nullptr);
+
+    main().click(main().control("cmdBack"));
+    program->collect();
+    EXPECT_EQ(main().name(), "frmMain");
+    EXPECT_NE(program->window("frmHelp"), nullptr);
+}
+
+TEST_F(AppTest, exitClosesEveryWindowAndEndsTheProgram) {
+    program->open("frmHelp");
+    main().chooseMenu(*main().findMenuItem("itmExit"));
+    program->collect();
+    EXPECT_FALSE(program->running());
+    EXPECT_EQ(program->mainWindow(), nullptr);
+}
+
+TEST_F(AppTest, aSuccessfulActionCommitsItsFiles) {
+    main().setText(main().control("txtName"), "Riverside");
+    main().click(main().control("cmdSave"));
+    std::ifstream in(folder / "saved.txt");
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "Riverside");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(AppTest, aFailedActionWritesNothingAndNamesItsStage) {
+    main().setText(main().control("txtName"), "fail");
+    main().click(main().control("cmdSave"));
+    EXPECT_FALSE(fs::exists(folder / "saved.txt"));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0], "Save Error 2");
+}
+
+TEST_F(AppTest, printingIsSkippedWhileThePrinterIsOff) {
+    print::PrintJob job("Test");
+    job.printLine("x");
+    program->setPrinterOff(true);
+    EXPECT_FALSE(program->sendPrint(job));
+    program->setPrinterOff(false);
+    EXPECT_TRUE(program->sendPrint(job));
+    EXPECT_EQ(services.printed, (std::vector<std::string>{"Test"}));
+}
+
+}  // namespace
+}  // namespace tallyvex::ui

@@ -1,0 +1,76 @@
+#pragma once
+// A small program for testing the toolkit layer: a main window that navigates, asks and writes files.
+
+#include <memory>
+
+#include "store/action.h"
+#include "ui/app.h"
+#include "ui/form.h"
+
+namespace tallyvex::ui::testing {
+
+class MainWindow : public Form {
+public:
+    explicit MainWindow(App& app) : Form(app, "frmMain", "Main") {
+        add(ControlKind::TextBox, "txtName");
+        add(ControlKind::Button, "cmdNext", -1, "Next", 0, 0, 1000, 400);
+        add(ControlKind::Button, "cmdAsk", -1, "Ask", 0, 0, 1000, 400);
+        add(ControlKind::Button, "cmdSave", -1, "Save", 0, 0, 1000, 400);
+        add(ControlKind::Label, "lblMsg");
+        addMenu("mnuFile", "&File");
+        addMenuItem("mnuFile", "itmExit", "E&xit");
+        addTimer("Timer1", 2000, true);
+        on(Event::Click, "cmdNext", [this](EventArgs&) { this->app().navigate(*this, "frmOther"); });
+        on(Event::Click, "cmdAsk", [this](EventArgs&) {
+            const Answer a = this->app().services().messageBox("Sure?", Buttons::YesNo);
+            control("lblMsg").text = answerName(a);
+        });
+        // Writes a file, then fails when the name box says so: nothing may be written then.
+        on(Event::Click, "cmdSave", [this](EventArgs&) {
+            this->app().runAction("Save Error ", [this](store::Action& action, int& stage) {
+                stage = 1;
+                action.writeText("saved.txt", control("txtName").text);
+                stage = 2;
+                if (control("txtName").text == "fail") {
+                    throw ActionFailed("asked to fail");
+                }
+            });
+        });
+        onMenu("itmExit", [this] { this->app().exit(); });
+        onTimer("Timer1", [this] {
+            control("lblMsg").text = "ticked";
+            timer("Timer1").enabled = false;
+        });
+    }
+};
+
+class OtherWindow : public Form {
+public:
+    explicit OtherWindow(App& app) : Form(app, "frmOther", "Other") {
+        add(ControlKind::Button, "cmdBack");
+        on(Event::Click, "cmdBack", [this](EventArgs&) { this->app().navigate(*this, "frmMain"); });
+    }
+};
+
+class HelpWindow : public Form {
+public:
+    explicit HelpWindow(App& app) : Form(app, "frmHelp", "Help") {
+        overlay = true;
+        add(ControlKind::TextBox, "txtHelp");
+    }
+};
+
+class TestProgram : public App {
+public:
+    TestProgram(Services& services, const store::DataDir& dir) : App(services, dir) {
+        registerWindow("frmMain", [](App& a) { return std::make_unique<MainWindow>(a); });
+        registerWindow("frmOther", [](App& a) { return std::make_unique<OtherWindow>(a); });
+        registerWindow("frmHelp", [](App& a) { return std::make_unique<HelpWindow>(a); });
+    }
+    void start() override {
+        markStarted();
+        open("frmMain");
+    }
+};
+
+}  // namespace tallyvex::ui::testing

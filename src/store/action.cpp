@@ -194,15 +194,21 @@ Action::Pending& Action::change(std::string_view name, bool load) {
     return m_pending.emplace(key, std::move(entry)).first->second;
 }
 
-std::optional<std::string> Action::readBytes(std::string_view name) { return current(name).bytes; }
+std::optional<std::string> Action::readBytes(std::string_view name) {
+    return current(name).bytes;
+}
 
-bool Action::exists(std::string_view name) { return current(name).bytes.has_value(); }
+bool Action::exists(std::string_view name) {
+    return current(name).bytes.has_value();
+}
 
 void Action::writeBytes(std::string_view name, std::string bytes) {
     change(name, false).bytes = std::move(bytes);
 }
 
-void Action::remove(std::string_view name) { change(name, false).bytes.reset(); }
+void Action::remove(std::string_view name) {
+    change(name, false).bytes.reset();
+}
 
 std::optional<std::string> Action::readText(std::string_view name) {
     const Pending& entry = current(name);
@@ -212,7 +218,9 @@ std::optional<std::string> Action::readText(std::string_view name) {
     return fromCp1252(*entry.bytes);
 }
 
-void Action::writeText(std::string_view name, std::string_view utf8) { writeBytes(name, toCp1252(utf8)); }
+void Action::writeText(std::string_view name, std::string_view utf8) {
+    writeBytes(name, toCp1252(utf8));
+}
 
 void Action::commit() {
     FileSystem& files = m_dir.files();

@@ -23,7 +23,9 @@ struct Unit {
     bool valid = false;
 };
 
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
 
 Unit decodeAt(std::string_view text, std::size_t pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);

@@ -1,9 +1,9 @@
 #include "store/data_dir.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <fcntl.h>
 
 #include <algorithm>
 #include <cerrno>

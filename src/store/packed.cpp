@@ -27,7 +27,9 @@ std::string joinFields(const std::vector<std::string>& fields) {
     return record;
 }
 
-bool hasFields(std::string_view record) { return record.find('#') != std::string_view::npos; }
+bool hasFields(std::string_view record) {
+    return record.find('#') != std::string_view::npos;
+}
 
 long fieldValue(std::string_view field) {
     constexpr long kMax = std::numeric_limits<long>::max();
@@ -56,7 +58,8 @@ std::string field(std::string_view record, std::size_t i) {
         start = hash + 1;
     }
     const std::size_t end = record.find('#', start);
-    return std::string(record.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    return std::string(
+        record.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
 }  // namespace tallyvex::store

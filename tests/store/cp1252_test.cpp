@@ -26,13 +26,17 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 }
 
 TEST(Cp1252, MalformedUtf8BecomesOneQuestionMarkPerBrokenSequence) {
-    EXPECT_EQ(toCp1252("a\xFF" "b"), "a?b");
-    EXPECT_EQ(toCp1252("\xC3"), "?");             // cut short at the end
-    EXPECT_EQ(toCp1252("\xE2\x86z"), "?z");       // cut short before another character
-    EXPECT_EQ(toCp1252("\xC0\xAF"), "??");        // overlong form
-    EXPECT_EQ(toCp1252("\xED\xA0\x80"), "???");   // surrogate
-    EXPECT_EQ(toCp1252("\x80\x80"), "??");        // stray continuation bytes
-    EXPECT_EQ(charCount("a\xFF" "b\xE2\x86z"), 5U);
+    EXPECT_EQ(toCp1252("a\xFF"
+                       "b"),
+              "a?b");
+    EXPECT_EQ(toCp1252("\xC3"), "?");            // cut short at the end
+    EXPECT_EQ(toCp1252("\xE2\x86z"), "?z");      // cut short before another character
+    EXPECT_EQ(toCp1252("\xC0\xAF"), "??");       // overlong form
+    EXPECT_EQ(toCp1252("\xED\xA0\x80"), "???");  // surrogate
+    EXPECT_EQ(toCp1252("\x80\x80"), "??");       // stray continuation bytes
+    EXPECT_EQ(charCount("a\xFF"
+                        "b\xE2\x86z"),
+              5U);
 }
 
 TEST(Cp1252, EveryByteSurvivesARoundTrip) {

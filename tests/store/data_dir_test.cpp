@@ -113,7 +113,8 @@ TEST(DataDirWritable, FolderThatCannotBeCreatedIsNamedInTheError) {
         DataDir(root).ensureWritable();
         FAIL() << "expected a StoreError";
     } catch (const StoreError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot write to the data folder " + root.string() + ": Not a directory");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot write to the data folder " + root.string() + ": Not a directory");
     }
 }
 
@@ -122,7 +123,8 @@ class FullDisk final : public FileSystem {
 public:
     std::optional<std::string> readFile(const fs::path& p) override { return m_real.readFile(p); }
     void writeFileSynced(const fs::path& p, const std::string&) override {
-        throw StoreError("Cannot write " + p.string() + ": No space left on device", "No space left on device");
+        throw StoreError("Cannot write " + p.string() + ": No space left on device",
+                         "No space left on device");
     }
     void rename(const fs::path& f, const fs::path& t) override { m_real.rename(f, t); }
     void remove(const fs::path& p) override { m_real.remove(p); }

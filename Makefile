@@ -38,6 +38,7 @@ test-unit: build
 
 test-asan: build-asan
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # Every test: the normal build, then the sanitizer build.

@@ -1,7 +1,7 @@
 #pragma once
 // The registry file "fInfo.fil": 64-byte records shared by all eight tournament slots. Record 1 is the header
-// (selected slot and host settings), records 2 to 9 the slot records of slots 1 to 8 (slot s is record s + 1).
-// Every reader and writer of the file goes through these functions.
+// (selected slot and host settings), records 2 to 9 the slot records of slots 1 to 8 (slot s is record s +
+// 1). Every reader and writer of the file goes through these functions.
 
 #include <array>
 #include <cstddef>

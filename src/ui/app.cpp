@@ -15,6 +15,16 @@ App::~App() {
     }
 }
 
+void App::addObserver(AppObserver* observer) {
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
+        m_observers.push_back(observer);
+    }
+}
+
+void App::removeObserver(AppObserver* observer) {
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
 void App::registerWindow(std::string name, FormFactory factory) {
     m_factories[std::move(name)] = std::move(factory);
 }
@@ -31,8 +41,8 @@ Form* App::open(std::string_view name) {
     m_windows.push_back(it->second(*this));
     Form* form = m_windows.back().get();
     form->markOpen(true);
-    if (m_observer != nullptr) {
-        m_observer->windowOpened(*form);
+    for (AppObserver* observer : std::vector<AppObserver*>(m_observers)) {
+        observer->windowOpened(*form);
     }
     form->load();
     return form->isOpen() ? form : nullptr;
@@ -44,8 +54,8 @@ void App::close(Form& form) {
     }
     form.unload();
     form.markOpen(false);
-    if (m_observer != nullptr) {
-        m_observer->windowClosed(form);
+    for (AppObserver* observer : std::vector<AppObserver*>(m_observers)) {
+        observer->windowClosed(form);
     }
     const auto it = std::find_if(m_windows.begin(), m_windows.end(),
                                  [&](const std::unique_ptr<Form>& w) { return w.get() == &form; });

@@ -48,7 +48,9 @@ public:
     Services& services() const { return *m_services; }
     const store::DataDir& dataDir() const { return *m_dataDir; }
 
-    void setObserver(AppObserver* observer) { m_observer = observer; }
+    // Observers are told in the order they were added.
+    void addObserver(AppObserver* observer);
+    void removeObserver(AppObserver* observer);
 
     void registerWindow(std::string name, FormFactory factory);
     bool hasWindow(std::string_view name) const;
@@ -93,7 +95,7 @@ protected:
 private:
     Services* m_services;
     const store::DataDir* m_dataDir;
-    AppObserver* m_observer = nullptr;
+    std::vector<AppObserver*> m_observers;
     std::map<std::string, FormFactory, std::less<>> m_factories;
     std::vector<std::unique_ptr<Form>> m_windows;
     std::vector<std::unique_ptr<Form>> m_closed;

@@ -178,7 +178,7 @@ ScriptRunner::ScriptRunner(const store::DataDir& dir, AppFactory makeApp, std::o
 
 ScriptRunner::~ScriptRunner() {
     if (m_app) {
-        m_app->setObserver(nullptr);
+        m_app->removeObserver(this);
     }
 }
 
@@ -209,6 +209,9 @@ int ScriptRunner::run(std::istream& script, const std::filesystem::path& scriptF
             execute(tokens);
             if (m_app) {
                 m_app->collect();
+                if (m_afterCommand) {
+                    m_afterCommand(*m_app);
+                }
             }
             if (m_deferredError) {
                 const std::string message = *m_deferredError;
@@ -308,11 +311,11 @@ void ScriptRunner::execute(const std::vector<Token>& t) {
             throw ScriptError("the program is already running");
         }
         if (m_app) {
-            m_app->setObserver(nullptr);
+            m_app->removeObserver(this);
             m_app.reset();
         }
         m_app = m_makeApp(*this, m_dir);
-        m_app->setObserver(this);
+        m_app->addObserver(this);
         m_app->start();
     } else if (command == "tick") {
         tick();

@@ -29,6 +29,8 @@ public:
     ~ScriptRunner() override;
 
     void setSeed(unsigned seed);
+    // Runs after every command, once closed windows are collected (a host mirroring the windows redraws).
+    void setAfterCommand(std::function<void(App&)> hook) { m_afterCommand = std::move(hook); }
     // Today's date on print-outs (time of day 12:00:00); without it the real clock.
     void setDate(const DateTime& date) { m_date = date; }
 
@@ -80,6 +82,7 @@ private:
     AppFactory m_makeApp;
     std::ostream& m_transcript;
     PdfWriter m_pdfWriter;
+    std::function<void(App&)> m_afterCommand;
     std::unique_ptr<App> m_app;
     std::filesystem::path m_scriptFolder;
 

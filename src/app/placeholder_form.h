@@ -1,0 +1,60 @@
+#pragma once
+// Stand-ins for the windows that later versions fill in. Each main stand-in already carries its caption, the
+// shared menus, the printer label and its Tool buttons, so navigation works end to end. The set-up stand-in
+// already carries out the deletion of a tournament; the help stand-in shows and prints its help file.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace tallyvex::app {
+
+class Hub;
+
+inline constexpr const char* kAreYouSure = "ARE YOU SURE ABOUT THIS?";
+
+class PlaceholderForm : public ui::Form {
+public:
+    PlaceholderForm(Hub& hub, std::string_view name, std::string caption);
+
+protected:
+    Hub& hub() const { return m_hub; }
+
+private:
+    Hub& m_hub;
+};
+
+// frmSize: in delete mode it asks, deletes the selected tournament and returns to the selection window.
+class SetupPlaceholderForm : public PlaceholderForm {
+public:
+    explicit SetupPlaceholderForm(Hub& hub);
+    void load() override;
+};
+
+// frmReg: opened from the selection window; EXIT returns there.
+class RegistrationPlaceholderForm : public ui::Form {
+public:
+    explicit RegistrationPlaceholderForm(Hub& hub);
+};
+
+// frmHelp: the help viewer on top of the shown window.
+class HelpViewerForm : public ui::Form {
+public:
+    explicit HelpViewerForm(Hub& hub);
+    void load() override;
+
+private:
+    void printHelp();
+
+    Hub& m_hub;
+    std::vector<std::string> m_lines;
+};
+
+// The lines of a text file: a break is "\n" or "\r\n"; a last line without a break still counts.
+std::vector<std::string> textLines(std::string_view text);
+
+void registerPlaceholderWindows(Hub& hub);
+
+}  // namespace tallyvex::app

@@ -1,0 +1,337 @@
+#include "app/select_form.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "app/hub.h"
+#include "app/shared_menus.h"
+#include "app/test_page.h"
+#include "store/cp1252.h"
+#include "store/packed.h"
+
+namespace tallyvex::app {
+
+namespace {
+
+using ui::ControlKind;
+using ui::Event;
+using ui::EventArgs;
+
+constexpr const char* kErrorName = "Select Tournament Error ";
+
+constexpr const char* kTipSetup =
+    "Sets up initial tournament parameters for the "
+    "tournament. Usually the very first task required.";
+constexpr const char* kTipTools =
+    "The green colored buttons represent the most common tasks "
+    "for navigating throughout the Tallyvex Program.";
+constexpr const char* kTipDelete = "Deletes all information for the specific tournament selected.";
+constexpr const char* kTipClear =
+    "This Action Clears any Assigned Host, Courts, and Resets Internal Tournament Info.";
+constexpr const char* kTipResults = "Display Results of Tournaments and Allows Editing";
+constexpr const char* kTipResultsEdit =
+    "Click Format Desired to Format Results for E-Mail etc. Select"
+    "and Open Desired Results File, make Corrections then Save. "
+    "Results file is at 'C:\\Program Files\\Tallyvex\\Results_xxx.txt. "
+    "To attach to an e-mail, browse to it from e-mail,and attach same.";
+
+// The consolation colour of each option button, Option1 to Option4.
+constexpr std::array<const char*, 4> kConsolationColors = {"255", "65280", "16711680", "0"};
+constexpr std::array<const char*, 4> kConsolationCaptions = {"Red", "Green", "Blue", "Black"};
+
+constexpr int kRowTop = 420;
+constexpr int kRowStep = 330;
+
+int shortValue(std::string_view text) {
+    return static_cast<int>(std::min<long>(store::fieldValue(text), 32767));
+}
+
+std::string optionName(std::size_t i) {
+    return "Option" + std::to_string(i + 1);
+}
+
+}  // namespace
+
+SelectForm::SelectForm(Hub& hub)
+    : ui::Form(hub, std::string(windows::kSelect), " Select Tournament"), m_hub(hub) {
+    width = 9000;
+    height = 6390;
+    addControls();
+    installSharedParts(*this, m_hub, SharedLayout{},
+                       SharedHooks{
+                           .beforeTool = [this] { return !warnIfHostMissing(); },
+                           .beforeMenu = [this] { warnIfHostMissing(); },
+                           .afterPrinting = {},
+                       });
+    addOptionsItems();
+    addHandlers();
+    // Tab follows the entry order: location, first and last court, then the slot boxes, then the rest.
+    std::vector<ui::Control*> chain = {&control("txtLoc"), &control("txtCtFst"), &control("txtCtLst")};
+    for (int i = 0; i < kSlotCount; ++i) {
+        chain.push_back(&control("chkTn", i));
+    }
+    const int chainLength = static_cast<int>(chain.size());
+    for (const auto& c : controls()) {
+        const auto at = std::find(chain.begin(), chain.end(), c.get());
+        c->tabIndex = at != chain.end() ? static_cast<int>(at - chain.begin()) : chainLength + c->tabIndex;
+    }
+}
+
+void SelectForm::addControls() {
+    add(ControlKind::Label, "lblHead", -1, "  Tournament Number                Type    # Ent    Rnds ", 120,
+        120, 5200, 255);
+    for (int i = 0; i < kSlotCount; ++i) {
+        const int top = kRowTop + i * kRowStep;
+        add(ControlKind::CheckBox, "chkTn", i, "Tn_" + std::to_string(i + 1), 120, top, 2400, 285);
+        add(ControlKind::Label, "lblType", i, "", 2640, top, 900, 285);
+        add(ControlKind::Label, "lblEntr", i, "", 3600, top, 700, 285);
+        add(ControlKind::Label, "lblRnd", i, "", 4380, top, 700, 285);
+    }
+
+    add(ControlKind::Label, "lblLoc", -1, " City/Host", 5400, 420, 1080, 255);
+    add(ControlKind::TextBox, "txtLoc", -1, "", 6500, 390, 2300, 315);
+    add(ControlKind::Label, "lblCourts", -1, "Courts in Use  Fst     Lst", 5400, 840, 2200, 255);
+    add(ControlKind::TextBox, "txtCtFst", -1, "", 7650, 810, 500, 315);
+    add(ControlKind::TextBox, "txtCtLst", -1, "", 8250, 810, 500, 315);
+    add(ControlKind::Label, "lblDir", -1, "Director", 5400, 1260, 1080, 255);
+    add(ControlKind::TextBox, "txtDir", -1, "", 6500, 1230, 2300, 315);
+    add(ControlKind::Label, "lblSpons", -1, "Sponsor", 5400, 1680, 1080, 255);
+    add(ControlKind::TextBox, "txtSpons", -1, "", 6500, 1650, 2300, 315);
+
+    add(ControlKind::Label, "lblCons", -1, "Cons Color", 5400, 2100, 1080, 255);
+    const std::array<std::uint32_t, 4> optionColors = {ui::colors::kRed, ui::colors::kGreen,
+                                                       ui::colors::kBlue, ui::colors::kBlack};
+    for (std::size_t i = 0; i < kConsolationColors.size(); ++i) {
+        ui::Control& option = add(ControlKind::OptionButton, optionName(i), -1, kConsolationCaptions[i],
+                                  6500 + static_cast<int>(i) * 580, 2070, 560, 315);
+        option.group = "ConsColor";
+        option.foreColor = optionColors[i];
+    }
+
+    add(ControlKind::Button, "cmdDelete", -1, "Delete Current Data", 120, 3240, 2055, 495);
+    add(ControlKind::Button, "cmdClear", -1, "Clear Host/Courts", 2310, 3240, 2055, 495);
+    add(ControlKind::Button, "cmdResults", -1, "Results", 4500, 3240, 1400, 495);
+    ui::Control& message = add(ControlKind::TextBox, "txtMsg", -1, "", 120, 3900, 8640, 1080);
+    message.multiLine = true;
+    message.readOnly = true;
+    message.tabStop = false;
+
+    // The results editor stays hidden until a results file is opened.
+    ui::Control& results = add(ControlKind::TextBox, "txtInst", -1, "", 2000, 600, 6900, 3000);
+    results.multiLine = true;
+    results.fontSize = 10;
+    results.visible = false;
+    add(ControlKind::Button, "cmdSave", -1, "Save/Exit Results", 6500, 3000, 1500, 600).visible = false;
+}
+
+void SelectForm::addOptionsItems() {
+    addMenuItem("mnuOptions", "itmPtr", "Set Printe&r");
+    addMenuItem("mnuOptions", "itmTest", "Ptr &Test");
+    addMenuItem("mnuOptions", "itmForm", "Registration &Form");
+    addMenuItem("mnuOptions", "itmGI", "&General Information");
+    onMenu("itmPtr", [this] {
+        warnIfHostMissing();
+        // Cancelling the dialog changes nothing.
+        m_hub.services().printerSetup();
+    });
+    onMenu("itmTest", [this] {
+        warnIfHostMissing();
+        printTestPage();
+    });
+    onMenu("itmForm", [this] {
+        warnIfHostMissing();
+        m_hub.navigate(*this, windows::kReg);
+    });
+    onMenu("itmGI", [this] {
+        warnIfHostMissing();
+        m_hub.openHelp("help_info.txt");
+    });
+}
+
+void SelectForm::addHandlers() {
+    on(Event::Click, "chkTn", [this](EventArgs& e) {
+        const int slot = e.index + 1;
+        m_hub.runAction(kErrorName, [this, slot](store::Action& action, int& stage) {
+            stage = 1;
+            selectSlot(action, slot);
+        });
+    });
+
+    // Leaving a host box stores its text in the header.
+    const auto onLeave = [this](const char* box, std::string SelectedTournament::*value) {
+        on(Event::LostFocus, box, [this, box, value](EventArgs&) {
+            m_hub.selected().*value = control(box).text;
+            saveHeader();
+        });
+    };
+    onLeave("txtLoc", &SelectedTournament::location);
+    onLeave("txtDir", &SelectedTournament::director);
+    onLeave("txtSpons", &SelectedTournament::sponsor);
+    for (const char* box : {"txtCtFst", "txtCtLst"}) {
+        on(Event::LostFocus, box, [this](EventArgs&) {
+            m_hub.selected().courtsInUse = courtsInUseText(store::fieldValue(control("txtCtFst").text),
+                                                           store::fieldValue(control("txtCtLst").text));
+            saveHeader();
+        });
+    }
+
+    // Enter, on its release, moves on: location, first court, last court, then the slot boxes.
+    const auto onEnter = [this](const char* box, std::function<void()> next) {
+        on(Event::KeyUp, box, [next = std::move(next)](EventArgs& e) {
+            if (e.keyCode == ui::keys::kEnter) {
+                next();
+            }
+        });
+    };
+    const auto toSlotBoxes = [this] {
+        setFocus("chkTn", std::clamp(m_hub.selected().slot, 1, kSlotCount) - 1);
+    };
+    onEnter("txtLoc", [this] { setFocus("txtCtFst"); });
+    onEnter("txtCtFst", [this] { setFocus("txtCtLst"); });
+    onEnter("txtCtLst", toSlotBoxes);
+    onEnter("txtDir", [this] { setFocus("txtSpons"); });
+    onEnter("txtSpons", toSlotBoxes);
+
+    for (const char* box : {"txtLoc", "txtCtFst", "txtCtLst", "txtDir", "txtSpons"}) {
+        on(Event::DblClick, box, [this, box](EventArgs&) { control(box).text.clear(); });
+    }
+
+    for (std::size_t i = 0; i < kConsolationColors.size(); ++i) {
+        on(Event::Click, optionName(i),
+           [this, i](EventArgs&) { m_hub.selected().consolationColor = kConsolationColors[i]; });
+    }
+
+    on(Event::MouseMove, "Tool", [this](EventArgs& e) { setTip(e.index == 3 ? kTipSetup : kTipTools); });
+
+    on(Event::MouseMove, "cmdDelete", [this](EventArgs&) { setTip(kTipDelete); });
+    on(Event::LostFocus, "cmdDelete", [this](EventArgs&) { setTip(""); });
+    on(Event::Click, "cmdDelete", [this](EventArgs&) {
+        m_hub.setSetupDeleteMode(true);
+        m_hub.navigate(*this, windows::kSize);
+    });
+
+    on(Event::MouseMove, "cmdClear", [this](EventArgs&) { setTip(kTipClear); });
+    on(Event::Click, "cmdClear", [this](EventArgs&) { clearHost(); });
+
+    on(Event::MouseMove, "cmdResults", [this](EventArgs&) { setTip(kTipResults); });
+    on(Event::MouseMove, "txtInst", [this](EventArgs&) { setTip(kTipResultsEdit); });
+}
+
+void SelectForm::load() {
+    SelectedTournament& t = m_hub.selected();
+    showPrinterState(*this, m_hub.printerOff());
+    showConsolationColor();
+    m_hub.runAction(kErrorName, [this, &t](store::Action& action, int& stage) {
+        stage = 1;
+        const RegistryHeader header = readHeader(action);
+        t.location = header.location;
+        t.director = header.director;
+        t.sponsor = header.sponsor;
+        t.courtsInUse = header.courtsInUse;
+        if (store::fieldValue(header.courtsInUse) > 0) {
+            control("txtCtFst").text = store::leftChars(header.courtsInUse, 2);
+            control("txtCtLst").text = store::rightChars(header.courtsInUse, 2);
+            control("txtLoc").text = header.location;
+            control("txtDir").text = header.director;
+            control("txtSpons").text = header.sponsor;
+        }
+        stage = 2;
+        m_slotTable = readSlotTable(action);
+        stage = 3;
+        showSlotRows();
+        t.active = activeFlag(m_slotTable);
+        stage = 4;
+        const bool stored = header.selectedSlot >= 1 && header.selectedSlot <= kSlotCount;
+        selectSlot(action, stored ? header.selectedSlot : 1);
+    });
+}
+
+void SelectForm::showSlotRows() {
+    for (int i = 0; i < kSlotCount; ++i) {
+        const SlotRow& row = m_slotTable[static_cast<std::size_t>(i)];
+        control("chkTn", i).text = row.number;
+        control("lblType", i).text = row.type;
+        control("lblEntr", i).text = row.teams;
+        control("lblRnd", i).text = row.rounds;
+    }
+}
+
+void SelectForm::showConsolationColor() {
+    const std::string& color = m_hub.selected().consolationColor;
+    for (std::size_t i = 0; i < kConsolationColors.size(); ++i) {
+        control(optionName(i)).checked = color == kConsolationColors[i] || (i == 0 && color.empty());
+    }
+}
+
+void SelectForm::selectSlot(store::Action& action, int slot) {
+    SelectedTournament& t = m_hub.selected();
+    const SlotRow& row = m_slotTable.at(static_cast<std::size_t>(slot - 1));
+    t.slot = slot;
+    t.number = row.number;
+    t.type = row.type;
+    t.teams = row.teams;
+    t.rounds = row.rounds;
+    t.category = shortValue(row.category);
+    t.drawPartners = row.drawPartners;
+    t.currentRound = shortValue(row.currentRound);
+    // The boxes work as a radio group; a click on the marked box has just cleared it, so mark it again.
+    for (int i = 0; i < kSlotCount; ++i) {
+        control("chkTn", i).checked = i == slot - 1;
+    }
+    writeHeader(action, RegistryHeader{t.slot, t.courtsInUse, t.location, t.director, t.sponsor});
+}
+
+void SelectForm::saveHeader() {
+    const SelectedTournament& t = m_hub.selected();
+    m_hub.runAction(kErrorName, [&t](store::Action& action, int& stage) {
+        stage = 1;
+        writeHeader(action, RegistryHeader{t.slot, t.courtsInUse, t.location, t.director, t.sponsor});
+    });
+}
+
+bool SelectForm::hostMissing() const {
+    return store::fieldValue(control("txtCtLst").text) == 0 || store::charCount(control("txtLoc").text) < 2;
+}
+
+bool SelectForm::warnIfHostMissing() {
+    if (!hostMissing()) {
+        return false;
+    }
+    m_hub.services().messageBox(kNeedHost);
+    return true;
+}
+
+void SelectForm::clearHost() {
+    SelectedTournament& t = m_hub.selected();
+    if (t.active) {
+        m_hub.services().messageBox(kActiveMustBeDeleted);
+        return;
+    }
+    for (const char* box : {"txtLoc", "txtCtFst", "txtCtLst"}) {
+        control(box).text.clear();
+    }
+    // The kept values follow the emptied boxes, so a later header write does not bring the old host back.
+    t.location.clear();
+    t.courtsInUse.clear();
+    m_hub.runAction(kErrorName, [](store::Action& action, int& stage) {
+        stage = 1;
+        action.remove(kRegistryFile);
+    });
+    setFocus("txtLoc");
+}
+
+void SelectForm::printTestPage() {
+    ui::Services& services = m_hub.services();
+    try {
+        printFromWindow(*this, m_hub, testPage(services.printerFont(), services.now()));
+    } catch (const std::exception&) {
+        services.messageBox("Check Printer - Error");
+    }
+}
+
+void SelectForm::setTip(const std::string& text) {
+    control("txtMsg").text = text;
+}
+
+}  // namespace tallyvex::app

@@ -1,0 +1,181 @@
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QUrl>
+#include <chrono>
+#include <stdexcept>
+
+#include "print/print_job.h"
+#include "qt/convert.h"
+#include "qt/host.h"
+#include "qt/print_painter.h"
+#include "ui/print_archive.h"
+
+namespace tallyvex::qt {
+
+namespace {
+
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
+
+bool hasSystemPrinter() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+}  // namespace
+
+QtServices::QtServices(const store::DataDir& dataDir)
+    : m_dataDir(&dataDir),
+      m_random(static_cast<std::mt19937::result_type>(
+          std::chrono::system_clock::now().time_since_epoch().count())) {}
+
+QtServices::~QtServices() = default;
+
+void QtServices::prepareDialog() const {
+    if (m_beforeDialog) {
+        m_beforeDialog();
+    }
+}
+
+ui::Answer QtServices::messageBox(const std::string& text, ui::Buttons buttons, const std::string& title) {
+    prepareDialog();
+    QMessageBox::StandardButtons standard;
+    switch (buttons) {
+        case ui::Buttons::OK:
+            standard = QMessageBox::Ok;
+            break;
+        case ui::Buttons::OKCancel:
+            standard = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case ui::Buttons::YesNo:
+            standard = QMessageBox::Yes | QMessageBox::No;
+            break;
+        case ui::Buttons::YesNoCancel:
+            standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            break;
+    }
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), editText(text), standard, dialogParent());
+    // The first button is the default, as in the old message boxes.
+    box.setDefaultButton(buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoCancel
+                             ? QMessageBox::Yes
+                             : QMessageBox::Ok);
+    switch (box.exec()) {
+        case QMessageBox::Ok:
+            return ui::Answer::OK;
+        case QMessageBox::Yes:
+            return ui::Answer::Yes;
+        case QMessageBox::No:
+            return ui::Answer::No;
+        case QMessageBox::Cancel:
+            return ui::Answer::Cancel;
+        default:
+            // Closed without a button: only possible when an escape answer exists.
+            return buttons == ui::Buttons::OK ? ui::Answer::OK : ui::Answer::Cancel;
+    }
+}
+
+std::optional<std::filesystem::path> QtServices::openFileDialog(const std::filesystem::path& folder,
+                                                                const std::string& filter) {
+    prepareDialog();
+    const QString chosen = QFileDialog::getOpenFileName(
+        dialogParent(), QString(), QFile::decodeName(folder.c_str()), fileDialogFilter(filter));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+}
+
+void QtServices::print(const print::PrintJob& job) {
+    if (!hasSystemPrinter()) {
+        archive(job);
+        return;
+    }
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    m_printer->setDocName(toQString(job.name()));
+    QPainter painter;
+    if (!painter.begin(m_printer.get())) {
+        throw std::runtime_error("the printer " + toUtf8(m_printer->printerName()) + " cannot print");
+    }
+    drawPrintJob(job, painter, *m_printer);
+    if (!painter.end()) {
+        throw std::runtime_error("the printer " + toUtf8(m_printer->printerName()) + " did not finish " +
+                                 job.name());
+    }
+}
+
+std::filesystem::path QtServices::archive(const print::PrintJob& job) {
+    // Without a printer the page set-up dialog's layout is the one that counts.
+    const QPageLayout layout = m_printer ? m_printer->pageLayout() : defaultPdfLayout();
+    return ui::archivePrintJob(*m_dataDir, job, now(),
+                               [&layout](const print::PrintJob& pdfJob, const std::filesystem::path& path) {
+                                   writePdfWithLayout(pdfJob, path, layout);
+                               });
+}
+
+bool QtServices::printerSetup() {
+    prepareDialog();
+    const bool printer = hasSystemPrinter();
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!printer) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setPageLayout(defaultPdfLayout());
+        }
+    }
+    if (printer) {
+        QPrintDialog dialog(m_printer.get(), dialogParent());
+        if (dialog.exec() != QDialog::Accepted) {
+            return false;
+        }
+    } else {
+        QPageSetupDialog dialog(m_printer.get(), dialogParent());
+        if (dialog.exec() != QDialog::Accepted) {
+            return false;
+        }
+    }
+    // The printer's font is part of its set-up; cancelling this step keeps the current one.
+    QFont current(toQString(m_font.name));
+    current.setPointSizeF(m_font.size);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, current, dialogParent(), QStringLiteral("Printer font"));
+    if (ok) {
+        m_font.name = toUtf8(chosen.family());
+        m_font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : m_font.size;
+    }
+    return true;
+}
+
+void QtServices::openDocument(const std::filesystem::path& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+}
+
+void QtServices::beep() {
+    QApplication::beep();
+}
+
+ui::DateTime QtServices::now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return ui::DateTime{date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+double QtServices::random() {
+    // 32 random bits scaled below 1: never 1.0, unlike a rounded floating-point draw can be.
+    return static_cast<double>(m_random()) / 4294967296.0;
+}
+
+}  // namespace tallyvex::qt

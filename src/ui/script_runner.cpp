@@ -271,14 +271,26 @@ Control& ScriptRunner::resolve(const std::string& ref, Form** owner) {
     return *c;
 }
 
-MenuItem& ScriptRunner::resolveMenu(const std::string& ref) {
-    Form& form = mainForm();
-    MenuItem* item = form.findMenuItem(ref);
+MenuItem& ScriptRunner::resolveMenu(const std::string& ref, Form** owner) {
+    Form* form = &mainForm();
+    std::string name = ref;
+    const auto dot = ref.find('.');
+    if (dot != std::string::npos && ref.compare(0, 3, "frm") == 0) {
+        form = runningApp().window(ref.substr(0, dot));
+        if (form == nullptr) {
+            throw ScriptError("no open window " + ref.substr(0, dot));
+        }
+        name = ref.substr(dot + 1);
+    }
+    MenuItem* item = form->findMenuItem(name);
     if (item == nullptr) {
-        item = form.findMenuItemByCaption(ref);
+        item = form->findMenuItemByCaption(name);
+    }
+    if (owner != nullptr) {
+        *owner = form;
     }
     if (item == nullptr) {
-        throw ScriptError("no menu item " + ref + " in " + form.name());
+        throw ScriptError("no menu item " + name + " in " + form->name());
     }
     return *item;
 }
@@ -388,8 +400,9 @@ void ScriptRunner::execute(const std::vector<Token>& t) {
         form->scroll(c, static_cast<int>(parseNumber(t[2].text, "scroll value")));
     } else if (command == "menu") {
         need(2);
-        Form& form = mainForm();
-        form.chooseMenu(resolveMenu(t[1].text));
+        Form* form = nullptr;
+        MenuItem& item = resolveMenu(t[1].text, &form);
+        form->chooseMenu(item);
     } else if (command == "answer") {
         need(2);
         const auto answer = parseAnswer(t[1].text);
@@ -588,6 +601,12 @@ void ScriptRunner::expect(const std::vector<Token>& t) {
         need(4);
         if (t.size() != 4) {
             throw ScriptError("expect: too many arguments");
+        }
+        // A window's own caption: expect frmSelect caption "...".
+        if (Form* window = m_app && m_app->running() ? m_app->window(t[1].text) : nullptr;
+            window != nullptr && t[2].text == "caption") {
+            compare(window->caption, t[3].text, t[1].text + " caption");
+            return;
         }
         compare(property(resolve(t[1].text), t[2].text), t[3].text, t[1].text + " " + t[2].text);
     }

@@ -72,7 +72,8 @@ private:
     Form& mainForm();
     // "name", "name(i)" in the shown main window, or "frmX.name" in another open window.
     Control& resolve(const std::string& ref, Form** owner = nullptr);
-    MenuItem& resolveMenu(const std::string& ref);
+    // "itmX", "Caption" in the shown main window, or "frmX.itmX" in another open window.
+    MenuItem& resolveMenu(const std::string& ref, Form** owner = nullptr);
     std::string property(const Control& c, const std::string& prop) const;
     std::filesystem::path scriptFile(const std::string& relative) const;
 

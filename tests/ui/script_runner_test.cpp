@@ -119,6 +119,19 @@ TEST_F(ScriptRunnerTest, filesAreCheckedByRecordAndAgainstGoldenFiles) {
     EXPECT_NE(errors.str().find("first difference at byte 2"), std::string::npos) << errors.str();
 }
 
+TEST_F(ScriptRunnerTest, overlaysAreReachedByTheirWindowName) {
+    EXPECT_EQ(run("start\n"
+                  "click cmdHelp\n"
+                  "expect window frmMain\n"
+                  "expect frmHelp caption \"Help\"\n"
+                  "set frmHelp.txtHelp \"text\"\n"
+                  "expect frmHelp.txtHelp text \"text\"\n"
+                  "menu frmHelp.itmExit\n"
+                  "expect frmHelp caption \"Help\"\n"),
+              1);
+    EXPECT_NE(errors.str().find("script line 8: no control frmHelp"), std::string::npos) << errors.str();
+}
+
 TEST_F(ScriptRunnerTest, aProgramCanBeStartedAgainAfterItEnded) {
     EXPECT_EQ(run("start\nmenu \"Exit\"\nexpect ended\nstart\nexpect window frmMain\n"), 0) << errors.str();
     EXPECT_EQ(run("start\nstart\n"), 1);

@@ -17,6 +17,8 @@ public:
         add(ControlKind::Button, "cmdAsk", -1, "Ask", 0, 0, 1000, 400);
         add(ControlKind::Button, "cmdSave", -1, "Save", 0, 0, 1000, 400);
         add(ControlKind::Label, "lblMsg");
+        add(ControlKind::Button, "cmdHelp");
+        on(Event::Click, "cmdHelp", [this](EventArgs&) { this->app().open("frmHelp"); });
         addMenu("mnuFile", "&File");
         addMenuItem("mnuFile", "itmExit", "E&xit");
         addTimer("Timer1", 2000, true);
@@ -57,6 +59,9 @@ public:
     explicit HelpWindow(App& app) : Form(app, "frmHelp", "Help") {
         overlay = true;
         add(ControlKind::TextBox, "txtHelp");
+        addMenu("mnuHelp", "Help");
+        addMenuItem("mnuHelp", "itmExit", "Exit");
+        onMenu("itmExit", [this] { this->app().close(*this); });
     }
 };
 

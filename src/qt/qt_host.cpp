@@ -287,6 +287,12 @@ void QtHost::windowClosed(ui::Form& form) {
     m_dying.emplace_back(window.top);
     m_closing.push_back(std::move(*it));
     m_windows.erase(it);
+    if (m_depth == 0) {
+        // Closed outside any gesture (the app ended itself): collect and, if it was the last, quit as a
+        // gesture's end would.
+        QMetaObject::invokeMethod(
+            this, [this] { run([] {}); }, Qt::QueuedConnection);
+    }
 }
 
 QtHost::Window* QtHost::windowOf(const ui::Form& form) const {

@@ -535,5 +535,21 @@ TEST(RunGui, theProgramQuitsWhenTheLastWindowCloses) {
     }
 }
 
+TEST(RunGui, theProgramQuitsWhenTheAppEndsOutsideAnyGesture) {
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "tallyvex-qt-rungui-test";
+    store::DataDir dir(root);
+    QtServices services(dir);
+    TestApp app(services, dir);
+    QTimer end;
+    end.setSingleShot(true);
+    QObject::connect(&end, &QTimer::timeout, [&app] { app.exit(); });
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    end.start(0);
+    stuck.start(5000);
+    EXPECT_EQ(runGui(app, services), 0);
+}
+
 }  // namespace
 }  // namespace tallyvex::qt

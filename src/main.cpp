@@ -29,12 +29,14 @@ constexpr int kExitAlreadyRunning = 4;
 
 const char* const kUsage =
     "usage: tallyvex [--data-dir DIR]                     start the program\n"
-    "       tallyvex --script FILE [--data-dir DIR] [--seed N] [--date YYYY-MM-DD]\n"
-    "                                                     run a script headlessly\n"
+    "       tallyvex --script FILE [--data-dir DIR] [--seed N] [--date YYYY-MM-DD] [--widgets]\n"
+    "                                                     run a script headlessly (--widgets: mirrored\n"
+    "                                                     in real offscreen widgets)\n"
     "       tallyvex demo [--data-dir DIR]                play the demo headlessly\n";
 
 struct Options {
     bool demo = false;
+    bool widgets = false;
     std::optional<fs::path> dataDir;
     std::optional<fs::path> script;
     std::optional<unsigned> seed;
@@ -78,6 +80,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
                 std::cerr << "tallyvex: --date takes YYYY-MM-DD\n";
                 return std::nullopt;
             }
+        } else if (arg == "--widgets") {
+            options.widgets = true;
         } else if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
             std::exit(0);
@@ -99,10 +103,33 @@ std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& d
     return hub;
 }
 
+// The program with its windows mirrored in real widgets; the mirror goes before the windows it shows.
+class MirroredHub final : public app::Hub {
+public:
+    MirroredHub(ui::Services& services, const store::DataDir& dir) : app::Hub(services, dir) {
+        app::registerAppWindows(*this);
+        m_mirror = qt::mirrorInWidgets(*this);
+    }
+    ~MirroredHub() override { m_mirror.reset(); }
+    qt::WidgetMirror& mirror() { return *m_mirror; }
+
+private:
+    std::unique_ptr<qt::WidgetMirror> m_mirror;
+};
+
 // Runs a script through the real windows; the transcript goes to `transcript`.
 int runScript(const store::DataDir& dir, std::istream& script, const fs::path& folder, const Options& options,
               std::ostream& transcript) {
-    ui::ScriptRunner runner(dir, makeHub, transcript, qt::writePdf);
+    ui::ScriptRunner::AppFactory factory = makeHub;
+    if (options.widgets) {
+        factory = [](ui::Services& services, const store::DataDir& d) -> std::unique_ptr<ui::App> {
+            return std::make_unique<MirroredHub>(services, d);
+        };
+    }
+    ui::ScriptRunner runner(dir, factory, transcript, qt::writePdf);
+    if (options.widgets) {
+        runner.setAfterCommand([](ui::App& app) { static_cast<MirroredHub&>(app).mirror().refresh(); });
+    }
     if (options.seed) {
         runner.setSeed(*options.seed);
     }
@@ -154,7 +181,8 @@ int main(int argc, char** argv) {
         std::cerr << "tallyvex: no display found; run 'tallyvex demo' for the headless demo\n";
         return kExitUsage;
     }
-    auto qtApp = headless ? qt::makeHeadlessApplication(argc, argv) : qt::makeGuiApplication(argc, argv);
+    auto qtApp = headless ? qt::makeHeadlessApplication(argc, argv, options->widgets)
+                          : qt::makeGuiApplication(argc, argv);
 
     auto fail = [&](const std::string& message, int status) {
         std::cerr << "tallyvex: " << message << "\n";
@@ -164,7 +192,8 @@ int main(int argc, char** argv) {
         return status;
     };
 
-    const fs::path root = options->demo && !options->dataDir ? freshDemoFolder() : store::DataDir::choose(options->dataDir);
+    const fs::path root =
+        options->demo && !options->dataDir ? freshDemoFolder() : store::DataDir::choose(options->dataDir);
     store::DataDir dir(root);
     std::unique_ptr<store::FolderLock> lock;
     try {

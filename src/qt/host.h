@@ -61,6 +61,17 @@ private:
 // QGuiApplication; throws std::runtime_error when the file cannot be written.
 void writePdf(const print::PrintJob& job, const std::filesystem::path& path);
 
+// Mirrors an app that another host drives (the script runner) in real widgets, so that a script also
+// exercises the renderer: every window the app opens is built, and refresh() redraws the widgets from their
+// models and checks that they show what the models hold. Needs a QApplication.
+class WidgetMirror {
+public:
+    virtual ~WidgetMirror() = default;
+    // Throws std::runtime_error naming the first widget that disagrees with its control.
+    virtual void refresh() = 0;
+};
+std::unique_ptr<WidgetMirror> mirrorInWidgets(ui::App& app);
+
 // Starts the app in real windows and runs the event loop until the last window closes; returns the loop's
 // exit code. Needs a QApplication.
 int runGui(ui::App& app, QtServices& services);

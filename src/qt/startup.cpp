@@ -24,10 +24,13 @@ std::unique_ptr<Application> makeGuiApplication(int& argc, char** argv) {
     return std::make_unique<ApplicationHolder<QApplication>>(argc, argv);
 }
 
-std::unique_ptr<Application> makeHeadlessApplication(int& argc, char** argv) {
+std::unique_ptr<Application> makeHeadlessApplication(int& argc, char** argv, bool widgets) {
     // Scripts and the demo never open a real window: the offscreen platform needs no display.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    if (widgets) {
+        return std::make_unique<ApplicationHolder<QApplication>>(argc, argv);
     }
     return std::make_unique<ApplicationHolder<QGuiApplication>>(argc, argv);
 }

@@ -14,8 +14,9 @@ public:
 
 // A widget application for the GUI.
 std::unique_ptr<Application> makeGuiApplication(int& argc, char** argv);
-// A headless application for scripts and the demo: enough for fonts and PDF writing, no display needed.
-std::unique_ptr<Application> makeHeadlessApplication(int& argc, char** argv);
+// A headless application for scripts and the demo: enough for fonts and PDF writing, no display needed;
+// with `widgets`, one that can also hold (offscreen) widgets.
+std::unique_ptr<Application> makeHeadlessApplication(int& argc, char** argv, bool widgets = false);
 
 // Whether a display is available for the GUI.
 bool hasDisplay();

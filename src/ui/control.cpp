@@ -4,17 +4,28 @@ namespace tallyvex::ui {
 
 const char* kindName(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Label: return "label";
-        case ControlKind::TextBox: return "textbox";
-        case ControlKind::CheckBox: return "checkbox";
-        case ControlKind::OptionButton: return "option";
-        case ControlKind::Button: return "button";
-        case ControlKind::ComboBox: return "combobox";
-        case ControlKind::ListBox: return "listbox";
-        case ControlKind::HScrollBar: return "hscrollbar";
-        case ControlKind::VScrollBar: return "vscrollbar";
-        case ControlKind::Frame: return "frame";
-        case ControlKind::Picture: return "picture";
+        case ControlKind::Label:
+            return "label";
+        case ControlKind::TextBox:
+            return "textbox";
+        case ControlKind::CheckBox:
+            return "checkbox";
+        case ControlKind::OptionButton:
+            return "option";
+        case ControlKind::Button:
+            return "button";
+        case ControlKind::ComboBox:
+            return "combobox";
+        case ControlKind::ListBox:
+            return "listbox";
+        case ControlKind::HScrollBar:
+            return "hscrollbar";
+        case ControlKind::VScrollBar:
+            return "vscrollbar";
+        case ControlKind::Frame:
+            return "frame";
+        case ControlKind::Picture:
+            return "picture";
     }
     return "control";
 }
@@ -32,8 +43,10 @@ bool Control::canFocus() const {
         case ControlKind::ComboBox:
         case ControlKind::ListBox:
         case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar: return visible && enabled;
-        default: return false;
+        case ControlKind::VScrollBar:
+            return visible && enabled;
+        default:
+            return false;
     }
 }
 

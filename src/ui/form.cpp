@@ -22,9 +22,8 @@ std::size_t byteOffset(const std::string& text, int chars) {
 }
 
 int utf8Length(const std::string& text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char ch) {
-        return (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-    }));
+    return static_cast<int>(std::count_if(
+        text.begin(), text.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }));
 }
 
 bool isTextBox(const Control& c) {
@@ -342,16 +341,25 @@ void Form::editText(Control& c, const Key& key) {
     if (key.ch.empty()) {
         // Caret moves and Delete.
         switch (key.code) {
-            case keys::kHome: c.selStart = 0; break;
-            case keys::kEnd: c.selStart = length; break;
-            case keys::kLeft: c.selStart = std::max(0, start - 1); break;
-            case keys::kRight: c.selStart = std::min(length, start + 1); break;
+            case keys::kHome:
+                c.selStart = 0;
+                break;
+            case keys::kEnd:
+                c.selStart = length;
+                break;
+            case keys::kLeft:
+                c.selStart = std::max(0, start - 1);
+                break;
+            case keys::kRight:
+                c.selStart = std::min(length, start + 1);
+                break;
             case keys::kDelete:
                 if (selected == 0 && start < length) {
                     selected = 1;
                 }
                 break;
-            default: return;
+            default:
+                return;
         }
         if (key.code != keys::kDelete) {
             c.selLength = 0;

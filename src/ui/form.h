@@ -44,8 +44,8 @@ public:
 
     // --- controls
     Control& add(ControlKind kind, std::string name, int index = -1);
-    Control& add(ControlKind kind, std::string name, int index, std::string text, int left, int top, int width,
-                 int height);
+    Control& add(ControlKind kind, std::string name, int index, std::string text, int left, int top,
+                 int width, int height);
     // Throws std::out_of_range when there is no such control.
     Control& control(std::string_view name, int index = -1);
     const Control& control(std::string_view name, int index = -1) const;

@@ -22,8 +22,8 @@ std::string safeName(const std::string& name) {
 
 }  // namespace
 
-std::filesystem::path archivePrintJob(const store::DataDir& dir, const print::PrintJob& job, const DateTime& when,
-                                      const PdfWriter& pdfWriter) {
+std::filesystem::path archivePrintJob(const store::DataDir& dir, const print::PrintJob& job,
+                                      const DateTime& when, const PdfWriter& pdfWriter) {
     const std::filesystem::path folder = dir.printsFolder();
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);

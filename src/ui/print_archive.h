@@ -18,7 +18,7 @@ using PdfWriter = std::function<void(const print::PrintJob&, const std::filesyst
 
 // Writes the .txt rendering and, when a writer is given, the PDF. A name already taken gets "-2", "-3"...
 // Returns the PDF's path. Throws std::runtime_error when a file cannot be written.
-std::filesystem::path archivePrintJob(const store::DataDir& dir, const print::PrintJob& job, const DateTime& when,
-                                      const PdfWriter& pdfWriter);
+std::filesystem::path archivePrintJob(const store::DataDir& dir, const print::PrintJob& job,
+                                      const DateTime& when, const PdfWriter& pdfWriter);
 
 }  // namespace tallyvex::ui

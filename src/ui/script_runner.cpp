@@ -21,9 +21,12 @@ public:
 };
 
 int hexDigit(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
     return -1;
 }
 
@@ -49,25 +52,33 @@ std::string firstDifference(const std::string& actual, const std::string& expect
         const std::size_t from = i < 16 ? 0 : i - 16;
         return transcriptText(s.substr(from, 40));
     };
-    return "first difference at byte " + std::to_string(i) + " (sizes " + std::to_string(actual.size()) + " and " +
-           std::to_string(expected.size()) + "): got \"" + around(actual) + "\", expected \"" + around(expected) +
-           "\"";
+    return "first difference at byte " + std::to_string(i) + " (sizes " + std::to_string(actual.size()) +
+           " and " + std::to_string(expected.size()) + "): got \"" + around(actual) + "\", expected \"" +
+           around(expected) + "\"";
 }
 
 std::optional<Answer> parseAnswer(const std::string& text) {
-    if (text == "OK") return Answer::OK;
-    if (text == "Cancel") return Answer::Cancel;
-    if (text == "Yes") return Answer::Yes;
-    if (text == "No") return Answer::No;
+    if (text == "OK")
+        return Answer::OK;
+    if (text == "Cancel")
+        return Answer::Cancel;
+    if (text == "Yes")
+        return Answer::Yes;
+    if (text == "No")
+        return Answer::No;
     return std::nullopt;
 }
 
 bool answerFits(Answer answer, Buttons buttons) {
     switch (buttons) {
-        case Buttons::OK: return answer == Answer::OK;
-        case Buttons::OKCancel: return answer == Answer::OK || answer == Answer::Cancel;
-        case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
-        case Buttons::YesNoCancel: return answer != Answer::OK;
+        case Buttons::OK:
+            return answer == Answer::OK;
+        case Buttons::OKCancel:
+            return answer == Answer::OK || answer == Answer::Cancel;
+        case Buttons::YesNo:
+            return answer == Answer::Yes || answer == Answer::No;
+        case Buttons::YesNoCancel:
+            return answer != Answer::OK;
     }
     return false;
 }
@@ -120,7 +131,8 @@ std::vector<std::string> splitScriptLine(const std::string& line, std::vector<bo
                     text += '\r';
                 } else if (e == 't') {
                     text += '\t';
-                } else if (e == 'x' && i + 1 < line.size() && hexDigit(line[i]) >= 0 && hexDigit(line[i + 1]) >= 0) {
+                } else if (e == 'x' && i + 1 < line.size() && hexDigit(line[i]) >= 0 &&
+                           hexDigit(line[i + 1]) >= 0) {
                     text += static_cast<char>(hexDigit(line[i]) * 16 + hexDigit(line[i + 1]));
                     i += 2;
                 } else {
@@ -463,20 +475,34 @@ void ScriptRunner::dump() {
 }
 
 std::string ScriptRunner::property(const Control& c, const std::string& prop) const {
-    if (prop == "text" || prop == "caption") return c.text;
-    if (prop == "visible") return boolText(c.visible);
-    if (prop == "enabled") return boolText(c.enabled);
-    if (prop == "checked") return boolText(c.checked);
-    if (prop == "backcolor") return c.backColor ? std::to_string(*c.backColor) : "";
-    if (prop == "forecolor") return c.foreColor ? std::to_string(*c.foreColor) : "";
-    if (prop == "value") return std::to_string(c.value);
-    if (prop == "tip") return c.tip;
-    if (prop == "listindex") return std::to_string(c.listIndex);
-    if (prop == "left") return std::to_string(c.left);
-    if (prop == "top") return std::to_string(c.top);
-    if (prop == "width") return std::to_string(c.width);
-    if (prop == "height") return std::to_string(c.height);
-    if (prop == "font") return c.fontName + " " + std::to_string(static_cast<int>(c.fontSize)) + (c.bold ? " bold" : "");
+    if (prop == "text" || prop == "caption")
+        return c.text;
+    if (prop == "visible")
+        return boolText(c.visible);
+    if (prop == "enabled")
+        return boolText(c.enabled);
+    if (prop == "checked")
+        return boolText(c.checked);
+    if (prop == "backcolor")
+        return c.backColor ? std::to_string(*c.backColor) : "";
+    if (prop == "forecolor")
+        return c.foreColor ? std::to_string(*c.foreColor) : "";
+    if (prop == "value")
+        return std::to_string(c.value);
+    if (prop == "tip")
+        return c.tip;
+    if (prop == "listindex")
+        return std::to_string(c.listIndex);
+    if (prop == "left")
+        return std::to_string(c.left);
+    if (prop == "top")
+        return std::to_string(c.top);
+    if (prop == "width")
+        return std::to_string(c.width);
+    if (prop == "height")
+        return std::to_string(c.height);
+    if (prop == "font")
+        return c.fontName + " " + std::to_string(static_cast<int>(c.fontSize)) + (c.bold ? " bold" : "");
     if (prop == "list") {
         std::string joined;
         for (std::size_t i = 0; i < c.items.size(); ++i) {
@@ -552,14 +578,16 @@ void ScriptRunner::expect(const std::vector<Token>& t) {
             throw ScriptError("expected file " + t[2].text + ", it does not exist");
         }
         const std::size_t offset = static_cast<std::size_t>((number - 1) * length);
-        std::string record = offset < bytes.size() ? bytes.substr(offset, static_cast<std::size_t>(length)) : "";
+        std::string record =
+            offset < bytes.size() ? bytes.substr(offset, static_cast<std::size_t>(length)) : "";
         record.resize(static_cast<std::size_t>(length), '\0');
         std::string expected = t[5].text;
         if (expected.size() < static_cast<std::size_t>(length)) {
             expected.resize(static_cast<std::size_t>(length), ' ');
         }
         if (record != expected) {
-            throw ScriptError("record " + t[4].text + " of " + t[2].text + ": " + firstDifference(record, expected));
+            throw ScriptError("record " + t[4].text + " of " + t[2].text + ": " +
+                              firstDifference(record, expected));
         }
     } else if (what == "print" && t.size() == 4) {
         const auto it = m_lastPrintText.find(t[2].text);
@@ -645,11 +673,13 @@ Answer ScriptRunner::messageBox(const std::string& text, Buttons buttons, const 
         if (answerFits(queued, buttons)) {
             answer = queued;
         } else if (!m_deferredError) {
-            m_deferredError = std::string("the queued answer ") + answerName(queued) + " does not fit the buttons " +
-                              buttonsName(buttons) + " of \"" + transcriptText(text) + "\"";
+            m_deferredError = std::string("the queued answer ") + answerName(queued) +
+                              " does not fit the buttons " + buttonsName(buttons) + " of \"" +
+                              transcriptText(text) + "\"";
         }
     }
-    line("msgbox: " + transcriptText(text) + " [" + buttonsName(buttons) + "] -> " + answerName(answer) + note);
+    line("msgbox: " + transcriptText(text) + " [" + buttonsName(buttons) + "] -> " + answerName(answer) +
+         note);
     return answer;
 }
 
@@ -677,7 +707,8 @@ void ScriptRunner::print(const print::PrintJob& job) {
     txt.replace_extension(".txt");
     m_lastPrintText[job.name()] = txt;
     const auto relative = std::filesystem::relative(pdf, m_dir.root());
-    line("print: " + job.name() + " pages=" + std::to_string(job.pages().size()) + " -> " + relative.string());
+    line("print: " + job.name() + " pages=" + std::to_string(job.pages().size()) + " -> " +
+         relative.string());
 }
 
 bool ScriptRunner::printerSetup() {
@@ -704,7 +735,8 @@ DateTime ScriptRunner::now() {
     const std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                    local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 double ScriptRunner::random() {

@@ -98,8 +98,8 @@ private:
     PrinterFont m_printerFont;
 };
 
-// Splits a script line into words and double-quoted texts (escapes \n \" \\ \xHH); `#` outside quotes starts a
-// comment. Throws std::invalid_argument on an unterminated quote.
+// Splits a script line into words and double-quoted texts (escapes \n \" \\ \xHH); `#` outside quotes starts
+// a comment. Throws std::invalid_argument on an unterminated quote.
 std::vector<std::string> splitScriptLine(const std::string& line, std::vector<bool>* quoted = nullptr);
 
 // A transcript shows a text on one line: line breaks become "\n".

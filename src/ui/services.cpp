@@ -6,20 +6,28 @@ namespace tallyvex::ui {
 
 const char* buttonsName(Buttons buttons) {
     switch (buttons) {
-        case Buttons::OK: return "OK";
-        case Buttons::OKCancel: return "OK/Cancel";
-        case Buttons::YesNo: return "Yes/No";
-        case Buttons::YesNoCancel: return "Yes/No/Cancel";
+        case Buttons::OK:
+            return "OK";
+        case Buttons::OKCancel:
+            return "OK/Cancel";
+        case Buttons::YesNo:
+            return "Yes/No";
+        case Buttons::YesNoCancel:
+            return "Yes/No/Cancel";
     }
     return "OK";
 }
 
 const char* answerName(Answer answer) {
     switch (answer) {
-        case Answer::OK: return "OK";
-        case Answer::Cancel: return "Cancel";
-        case Answer::Yes: return "Yes";
-        case Answer::No: return "No";
+        case Answer::OK:
+            return "OK";
+        case Answer::Cancel:
+            return "Cancel";
+        case Answer::Yes:
+            return "Yes";
+        case Answer::No:
+            return "No";
     }
     return "OK";
 }

@@ -25,7 +25,8 @@ public:
         answers.pop_front();
         return answer;
     }
-    std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path&, const std::string&) override {
+    std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path&,
+                                                        const std::string&) override {
         return std::nullopt;
     }
     void print(const print::PrintJob& job) override { printed.push_back(job.name()); }

@@ -20,7 +20,8 @@ public:
 
 class FormTest : public ::testing::Test {
 protected:
-    FormTest() : dir(std::filesystem::temp_directory_path()), app(services, dir), form(app, "frmTest", "Test") {
+    FormTest()
+        : dir(std::filesystem::temp_directory_path()), app(services, dir), form(app, "frmTest", "Test") {
         form.markOpen(true);
     }
     void log(EventArgs& args, const std::string& what) {
@@ -47,7 +48,8 @@ TEST_F(FormTest, clickFocusesThenFiresMouseDownUpAndClickInOrder) {
     record(Event::MouseUp, "cmdB", "up");
     record(Event::Click, "cmdB", "click");
     form.click(form.control("cmdB"));
-    EXPECT_EQ(events, (std::vector<std::string>{"lost:txtA", "got:cmdB", "down:cmdB", "up:cmdB", "click:cmdB"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"lost:txtA", "got:cmdB", "down:cmdB", "up:cmdB", "click:cmdB"}));
 }
 
 TEST_F(FormTest, rightClickAndDisabledControlsFireNoClick) {

@@ -30,7 +30,8 @@ TEST(ScriptLineTest, transcriptKeepsEachEntryOnOneLine) {
 
 class ScriptRunnerTest : public ::testing::Test {
 protected:
-    ScriptRunnerTest() : folder(fs::temp_directory_path() / ("tallyvex-script-test-" + std::to_string(::getpid()))) {
+    ScriptRunnerTest()
+        : folder(fs::temp_directory_path() / ("tallyvex-script-test-" + std::to_string(::getpid()))) {
         fs::remove_all(folder);
         fs::create_directories(folder);
         dir = std::make_unique<store::DataDir>(folder);
@@ -96,7 +97,8 @@ TEST_F(ScriptRunnerTest, anAnswerThatDoesNotFitTheButtonsFails) {
 }
 
 TEST_F(ScriptRunnerTest, tickFiresEachEnabledTimerOnce) {
-    EXPECT_EQ(run("start\nexpect lblMsg caption \"\"\ntick\nexpect lblMsg caption \"ticked\"\n"), 0) << errors.str();
+    EXPECT_EQ(run("start\nexpect lblMsg caption \"\"\ntick\nexpect lblMsg caption \"ticked\"\n"), 0)
+        << errors.str();
 }
 
 TEST_F(ScriptRunnerTest, filesAreCheckedByRecordAndAgainstGoldenFiles) {

@@ -58,7 +58,11 @@ SelectForm::SelectForm(Hub& hub)
     width = 9000;
     height = 6390;
     addControls();
-    installSharedParts(*this, m_hub, SharedLayout{},
+    // Four wide Tool buttons across the window: "Tournament Size Set-Up" needs the room.
+    SharedLayout layout;
+    layout.toolWidth = 2130;
+    layout.toolGap = 60;
+    installSharedParts(*this, m_hub, layout,
                        SharedHooks{
                            .beforeTool = [this] { return !warnIfHostMissing(); },
                            .beforeMenu = [this] { warnIfHostMissing(); },
@@ -104,7 +108,7 @@ void SelectForm::addControls() {
                                                        ui::colors::kBlue, ui::colors::kBlack};
     for (std::size_t i = 0; i < kConsolationColors.size(); ++i) {
         ui::Control& option = add(ControlKind::OptionButton, optionName(i), -1, kConsolationCaptions[i],
-                                  6500 + static_cast<int>(i) * 580, 2070, 560, 315);
+                                  5400 + static_cast<int>(i) * 860, 2400, 840, 315);
         option.group = "ConsColor";
         option.foreColor = optionColors[i];
     }

@@ -19,89 +19,17 @@
 #include "app/hub.h"
 #include "print/print_job.h"
 #include "store/data_dir.h"
+#include "support/fake_services.h"
+#include "support/temp_folder.h"
 #include "ui/services.h"
 
 namespace tallyvex::app::testing {
 
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tallyvex-app-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        m_path = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& path() const { return m_path; }
-
-    void put(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-    std::string bytes(const std::string& name) const {
-        std::ifstream in(m_path / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    bool has(const std::string& name) const { return fs::exists(m_path / name); }
-
-private:
-    fs::path m_path;
-};
-
-struct ShownMessage {
-    std::string text;
-    ui::Buttons buttons = ui::Buttons::OK;
-};
-
-class FakeServices : public ui::Services {
-public:
-    std::deque<ui::Answer> answers;
-    std::vector<ShownMessage> messages;
-    std::vector<print::PrintJob> printed;
-    ui::PrinterFont font;
-    bool printerFails = false;
-    int printerSetups = 0;
-
-    ui::Answer messageBox(const std::string& text, ui::Buttons buttons, const std::string&) override {
-        messages.push_back({text, buttons});
-        if (answers.empty()) {
-            return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                                        : ui::Answer::OK;
-        }
-        const ui::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<fs::path> openFileDialog(const fs::path&, const std::string&) override {
-        return std::nullopt;
-    }
-    void print(const print::PrintJob& job) override {
-        if (printerFails) {
-            throw std::runtime_error("no printer");
-        }
-        printed.push_back(job);
-    }
-    bool printerSetup() override {
-        ++printerSetups;
-        return false;
-    }
-    ui::PrinterFont printerFont() override { return font; }
-    void openDocument(const fs::path&) override {}
-    void beep() override {}
-    ui::DateTime now() override { return ui::DateTime{2026, 5, 1, 12, 0, 0}; }
-    double random() override { return 0.5; }
-
-    std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
-};
+using tallyvex::testing::FakeServices;
+using tallyvex::testing::ShownMessage;
+using tallyvex::testing::TempFolder;
 
 // 64-byte registry records, padded with spaces.
 inline std::string record64(std::string text) {

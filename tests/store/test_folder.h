@@ -1,5 +1,5 @@
 #pragma once
-// A temporary data folder for store tests, and helpers to set up and compare its files directly.
+// Helpers for store tests to set up and compare its files directly.
 
 #include <stdlib.h>
 
@@ -11,30 +11,11 @@
 #include <system_error>
 
 #include "store/file_system.h"
+#include "support/temp_folder.h"
 
 namespace tallyvex::store::test {
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tallyvex-store-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        m_path = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
+using tallyvex::testing::TempFolder;
 
 inline void putFile(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

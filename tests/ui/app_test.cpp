@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "fake_services.h"
 #include "print/print_job.h"
+#include "support/fake_services.h"
+#include "support/temp_folder.h"
 #include "test_windows.h"
 
 namespace tallyvex::ui {
@@ -16,19 +17,17 @@ namespace fs = std::filesystem;
 
 class AppTest : public ::testing::Test {
 protected:
-    AppTest() : folder(fs::temp_directory_path() / ("tallyvex-app-test-" + std::to_string(::getpid()))) {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+    AppTest() : folder(temp.path()) {
         dir = std::make_unique<store::DataDir>(folder);
         program = std::make_unique<testing::TestProgram>(services, *dir);
         program->start();
     }
-    ~AppTest() override { fs::remove_all(folder); }
 
     Form& main() { return *program->mainWindow(); }
 
+    tallyvex::testing::TempFolder temp;
     fs::path folder;
-    testing::FakeServices services;
+    tallyvex::testing::FakeServices services;
     std::unique_ptr<store::DataDir> dir;
     std::unique_ptr<testing::TestProgram> program;
 };
@@ -72,7 +71,7 @@ TEST_F(AppTest, aFailedActionWritesNothingAndNamesItsStage) {
     main().click(main().control("cmdSave"));
     EXPECT_FALSE(fs::exists(folder / "saved.txt"));
     ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0], "Save Error 2");
+    EXPECT_EQ(services.messages[0].text, "Save Error 2");
 }
 
 TEST_F(AppTest, printingIsSkippedWhileThePrinterIsOff) {
@@ -82,7 +81,8 @@ TEST_F(AppTest, printingIsSkippedWhileThePrinterIsOff) {
     EXPECT_FALSE(program->sendPrint(job));
     program->setPrinterOff(false);
     EXPECT_TRUE(program->sendPrint(job));
-    EXPECT_EQ(services.printed, (std::vector<std::string>{"Test"}));
+    ASSERT_EQ(services.printed.size(), 1u);
+    EXPECT_EQ(services.printed[0].name(), "Test");
 }
 
 }  // namespace

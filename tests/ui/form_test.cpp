@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_services.h"
+#include "support/fake_services.h"
 #include "ui/app.h"
 
 namespace tallyvex::ui {
@@ -31,7 +31,7 @@ protected:
         form.on(event, name, [this, what](EventArgs& a) { log(a, what); });
     }
 
-    testing::FakeServices services;
+    tallyvex::testing::FakeServices services;
     store::DataDir dir;
     TestApp app;
     Form form;

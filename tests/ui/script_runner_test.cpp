@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/temp_folder.h"
 #include "test_windows.h"
 
 namespace tallyvex::ui {
@@ -50,6 +51,7 @@ protected:
         return runner.run(in, folder, errors);
     }
 
+    tallyvex::testing::TempFolder temp;
     fs::path folder;
     std::unique_ptr<store::DataDir> dir;
     std::ostringstream transcript;

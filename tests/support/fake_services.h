@@ -1,0 +1,64 @@
+#pragma once
+// A Services stand-in for tests: message boxes answered from a queue (else the first button) and recorded,
+// print jobs kept, a fixed clock.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "print/print_job.h"
+#include "ui/services.h"
+
+namespace tallyvex::testing {
+
+struct ShownMessage {
+    std::string text;
+    ui::Buttons buttons = ui::Buttons::OK;
+};
+
+class FakeServices : public ui::Services {
+public:
+    std::deque<ui::Answer> answers;
+    std::vector<ShownMessage> messages;
+    std::vector<print::PrintJob> printed;
+    ui::PrinterFont font;
+    bool printerFails = false;
+    int printerSetups = 0;
+
+    ui::Answer messageBox(const std::string& text, ui::Buttons buttons, const std::string&) override {
+        messages.push_back({text, buttons});
+        if (answers.empty()) {
+            return buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
+                                                                                        : ui::Answer::OK;
+        }
+        const ui::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path&,
+                                                        const std::string&) override {
+        return std::nullopt;
+    }
+    void print(const print::PrintJob& job) override {
+        if (printerFails) {
+            throw std::runtime_error("no printer");
+        }
+        printed.push_back(job);
+    }
+    bool printerSetup() override {
+        ++printerSetups;
+        return false;
+    }
+    ui::PrinterFont printerFont() override { return font; }
+    void openDocument(const std::filesystem::path&) override {}
+    void beep() override {}
+    ui::DateTime now() override { return ui::DateTime{2026, 5, 1, 12, 0, 0}; }
+    double random() override { return 0.5; }
+
+    std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
+};
+
+}  // namespace tallyvex::testing

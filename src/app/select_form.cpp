@@ -173,6 +173,20 @@ void SelectForm::addHandlers() {
     onLeave("txtDir", &SelectedTournament::director);
     onLeave("txtSpons", &SelectedTournament::sponsor);
     for (const char* box : {"txtCtFst", "txtCtLst"}) {
+        // Court numbers have two digits at most: the stored range has room for no more, and a third digit
+        // would silently change both courts.
+        on(Event::KeyPress, box, [this, box](EventArgs& e) {
+            const ui::Control& c = control(box);
+            const bool digit = e.keyChar.size() == 1 && e.keyChar[0] >= '0' && e.keyChar[0] <= '9';
+            const bool replacing = c.selLength > 0;
+            if (e.keyChar == "\b" || e.keyChar == "\r") {
+                return;
+            }
+            if (!digit || (store::charCount(c.text) >= 2 && !replacing)) {
+                e.keyChar.clear();
+                m_hub.services().beep();
+            }
+        });
         on(Event::LostFocus, box, [this](EventArgs&) {
             m_hub.selected().courtsInUse = courtsInUseText(store::fieldValue(control("txtCtFst").text),
                                                            store::fieldValue(control("txtCtLst").text));

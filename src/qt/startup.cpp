@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tallyvex::qt {
@@ -18,6 +19,14 @@ private:
     QtApp m_app;
 };
 
+// Headless runs have no use for the platform's notes on windows it cannot raise or size; only real
+// failures reach standard error.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "tallyvex: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<Application> makeGuiApplication(int& argc, char** argv) {
@@ -29,6 +38,7 @@ std::unique_ptr<Application> makeHeadlessApplication(int& argc, char** argv, boo
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+    qInstallMessageHandler(quietMessages);
     if (widgets) {
         return std::make_unique<ApplicationHolder<QApplication>>(argc, argv);
     }

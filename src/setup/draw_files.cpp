@@ -1,0 +1,136 @@
+#include "setup/draw_files.h"
+
+#include <stdexcept>
+
+#include "store/cp1252.h"
+#include "store/packed.h"
+
+namespace tallyvex::setup {
+
+namespace {
+
+constexpr int kSlotCount = 8;
+
+std::string slotFileName(std::string_view prefix, int slot) {
+    if (slot < 1 || slot > kSlotCount) {
+        throw std::out_of_range("no tournament slot " + std::to_string(slot));
+    }
+    return std::string(prefix) + std::to_string(slot - 1) + ".Fil";
+}
+
+// Fields joined by '#' without a '#' after the last one.
+std::string joinWithoutEnd(const std::vector<std::string>& fields) {
+    std::string text = store::joinFields(fields);
+    text.pop_back();
+    return text;
+}
+
+struct LevelRange {
+    int first = 0;
+    int last = 0;
+};
+
+// The position records of a level: main levels 0 to 8, consolation levels 10 to 18.
+LevelRange levelRange(int level) {
+    const bool consolation = level >= 10;
+    const int k = consolation ? level - 10 : level;
+    if (k == 0) {
+        return consolation ? LevelRange{3, 4} : LevelRange{1, 2};
+    }
+    const int first = (1 << (k + 1)) + (consolation ? (1 << k) : 0) + 1;
+    return {first, first + (1 << k) - 1};
+}
+
+std::string positionText(int record, std::string_view line) {
+    return joinWithoutEnd({std::to_string(record), std::string(line), "0"});
+}
+
+void replaceFile(store::Action& action, const std::string& name, std::size_t length,
+                 const std::vector<std::string>& records) {
+    // A rebuilt tournament keeps nothing of an earlier, larger one.
+    action.remove(name);
+    store::RecordFile file(action, name, length);
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        file.write(static_cast<int>(k + 1), records[k]);
+    }
+}
+
+}  // namespace
+
+std::string lineFileName(int slot) {
+    return slotFileName("fLine", slot);
+}
+
+std::string chartFileName(int slot) {
+    return slotFileName("fChart", slot);
+}
+
+std::string lineHeaderText(int lastRecord) {
+    return store::padCut(std::to_string(lastRecord), kLineCountWidth) + "0";
+}
+
+std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int rounds, int line) {
+    const LineState state = draw.state(line);
+    if (state == LineState::Empty) {
+        throw std::invalid_argument("line " + std::to_string(line) + " holds no team");
+    }
+    const bool playsRoundOne = state == LineState::FirstRound;
+    const std::string round = playsRoundOne ? "1" : "2";
+    const std::optional<TeamCourt> court = teamCourt(plan, line);
+    // A waiting team's end is never read; it gets the head, where a single pair plays.
+    const char end = court ? static_cast<char>(court->end) : static_cast<char>(CourtEnd::Head);
+    return joinWithoutEnd({std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1), round,
+                           round, std::to_string(court ? court->court : 0), std::string(1, end),
+                           std::string(kNamePlaceholder)});
+}
+
+std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& plan, int rounds) {
+    std::vector<std::string> records{lineHeaderText(draw.teamCount() + 1)};
+    for (int line = 1; line <= static_cast<int>(draw.lineTable.size()); ++line) {
+        if (draw.state(line) != LineState::Empty) {
+            records.push_back(teamRecordText(draw, plan, rounds, line));
+        }
+    }
+    return records;
+}
+
+std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds) {
+    if (rounds < 1 || (1 << rounds) != static_cast<int>(draw.lineTable.size())) {
+        throw std::invalid_argument("the chart of " + std::to_string(rounds) +
+                                    " rounds does not match its lines");
+    }
+    std::vector<std::string> records(static_cast<std::size_t>(levelRange(10 + rounds).last));
+    const auto put = [&records](int record, std::string_view line) {
+        records[static_cast<std::size_t>(record - 1)] = positionText(record, line);
+    };
+    for (int base : {0, 10}) {
+        for (int level = base; level <= base + rounds; ++level) {
+            const LevelRange range = levelRange(level);
+            for (int record = range.first; record <= range.last; ++record) {
+                put(record, "000");
+            }
+        }
+    }
+    const int roundOne = levelRange(rounds).first;
+    const int roundTwo = levelRange(rounds - 1).first;
+    for (int line = 1; line <= static_cast<int>(draw.lineTable.size()); ++line) {
+        const LineState state = draw.state(line);
+        if (state == LineState::FirstRound) {
+            put(roundOne + line - 1, std::to_string(line));
+        } else if (state != LineState::Empty && line % 2 == 0) {
+            // A team with a bye always stands on the even line of its pair.
+            put(roundTwo + line / 2 - 1, std::to_string(line));
+        }
+    }
+    return records;
+}
+
+void writeLineFile(store::Action& action, int slot, const std::vector<std::string>& records) {
+    replaceFile(action, lineFileName(slot), kLineRecordLength, records);
+}
+
+void writeChartFile(store::Action& action, int slot, const std::vector<std::string>& records) {
+    replaceFile(action, chartFileName(slot), kChartRecordLength, records);
+}
+
+}  // namespace tallyvex::setup

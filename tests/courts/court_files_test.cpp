@@ -1,0 +1,437 @@
+#include "courts/court_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/data_dir.h"
+#include "support/temp_folder.h"
+
+namespace tallyvex::courts {
+namespace {
+
+using tallyvex::testing::TempFolder;
+
+std::string padded(std::string text, std::size_t length) {
+    text.resize(length, ' ');
+    return text;
+}
+
+class CourtFilesTest : public ::testing::Test {
+protected:
+    TempFolder m_folder;
+    store::DataDir m_dir{m_folder.path()};
+
+    // Runs one committed action.
+    template <typename F>
+    void inAction(F&& f) {
+        store::Action action(m_dir);
+        f(action);
+        action.commit();
+    }
+};
+
+// ---- Court pool ----
+
+TEST_F(CourtFilesTest, PoolIsWrittenAsFourRecordsOfTwentyFiveDigits) {
+    CourtPool pool;
+    pool.set(1, PoolState::InUse);
+    pool.set(25, PoolState::Unavailable);
+    pool.set(26, PoolState::NotHostCourt);
+    pool.set(100, PoolState::InUse);
+    inAction([&](store::Action& action) { writePool(action, pool); });
+
+    auto repeat = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const std::string expected = padded("1#" + repeat("0#", 23) + "2", 52) +
+                                 padded("3#" + repeat("0#", 23) + "0", 52) +
+                                 padded(repeat("0#", 24) + "0", 52) + padded(repeat("0#", 24) + "1", 52);
+    EXPECT_EQ(m_folder.bytes("fPool.fil"), expected);
+    EXPECT_EQ(m_folder.bytes("fPool.fil").substr(0, 52),
+              "1#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#2   ");
+}
+
+TEST_F(CourtFilesTest, PoolReadsBackCourtByCourt) {
+    CourtPool pool = hostPool(3, 40);
+    pool.set(7, PoolState::InUse);
+    pool.set(25, PoolState::Unavailable);
+    pool.set(26, PoolState::InUse);
+    inAction([&](store::Action& action) { writePool(action, pool); });
+    inAction([&](store::Action& action) { EXPECT_EQ(readPool(action).states, pool.states); });
+    // Court 25 is the last value of record 1 and court 26 the first of record 2.
+    const std::string bytes = m_folder.bytes("fPool.fil");
+    EXPECT_EQ(bytes[48], '2');
+    EXPECT_EQ(bytes[52], '1');
+}
+
+TEST_F(CourtFilesTest, PoolWithEmptyFirstRecordKeepsThePreviousTable) {
+    const CourtPool previous = hostPool(5, 9);
+    inAction([&](store::Action& action) {
+        EXPECT_EQ(readPool(action, previous).states, previous.states);  // no file
+        EXPECT_EQ(readPool(action).states, CourtPool{}.states);
+    });
+    m_folder.put("fPool.fil", std::string(52, ' ') + padded("1#1", 52));
+    inAction([&](store::Action& action) { EXPECT_EQ(readPool(action, previous).states, previous.states); });
+}
+
+TEST_F(CourtFilesTest, DamagedPoolRecordsReadAsFarAsTheyCan) {
+    // Record 1: non-numeric, two digits, a kept digit 7, a short record; records 2 to 4 never written.
+    m_folder.put("FPOOL.FIL", padded("x#12#7# 2#1", 52) + std::string(20, '\0'));
+    inAction([&](store::Action& action) {
+        const CourtPool pool = readPool(action, hostPool(1, 100));
+        EXPECT_EQ(pool.state(1), PoolState::Available);
+        EXPECT_EQ(pool.state(2), PoolState::Available);
+        EXPECT_EQ(static_cast<int>(pool.state(3)), 7);
+        EXPECT_EQ(pool.state(4), PoolState::Unavailable);
+        EXPECT_EQ(pool.state(5), PoolState::InUse);
+        EXPECT_EQ(pool.state(6), PoolState::Available);
+        EXPECT_EQ(pool.state(26), PoolState::Available);
+        EXPECT_EQ(pool.state(100), PoolState::Available);
+        EXPECT_EQ(pool.state(0), PoolState::NotHostCourt);
+        EXPECT_EQ(pool.state(101), PoolState::NotHostCourt);
+    });
+}
+
+TEST_F(CourtFilesTest, PoolValueTheFileCannotHoldIsWrittenAsZero) {
+    CourtPool pool;
+    pool.set(1, static_cast<PoolState>(12));
+    pool.set(2, static_cast<PoolState>(-1));
+    pool.set(0, PoolState::InUse);    // ignored
+    pool.set(101, PoolState::InUse);  // ignored
+    inAction([&](store::Action& action) { writePool(action, pool); });
+    const std::string bytes = m_folder.bytes("fPool.fil");
+    ASSERT_EQ(bytes.size(), 208u);
+    EXPECT_EQ(bytes.substr(0, 4), "0#0#");
+}
+
+TEST(HostPool, FreesTheHostsRangeOnly) {
+    const CourtPool pool = hostPool(3, 5);
+    EXPECT_EQ(pool.state(2), PoolState::NotHostCourt);
+    EXPECT_EQ(pool.state(3), PoolState::Available);
+    EXPECT_EQ(pool.state(5), PoolState::Available);
+    EXPECT_EQ(pool.state(6), PoolState::NotHostCourt);
+}
+
+TEST(ListPool, ListsAvailableAndUnavailableCourtsOfTheRange) {
+    CourtPool pool = hostPool(1, 100);
+    pool.set(7, PoolState::Available);
+    pool.set(8, PoolState::InUse);
+    pool.set(9, PoolState::Unavailable);
+    pool.set(10, PoolState::NotHostCourt);
+    const std::vector<PoolEntry> entries = listPool(pool, 7, 11);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].text, "07  available");
+    EXPECT_EQ(entries[0].court, 7);
+    EXPECT_EQ(entries[1].text, "09  Unavailable");
+    EXPECT_EQ(entries[2].text, "11  available");
+
+    pool.set(7, PoolState::InUse);
+    EXPECT_EQ(listPool(pool, 7, 7).size(), 0u);
+    // Two-digit courts and a range running past the pool.
+    const std::vector<PoolEntry> wide = listPool(pool, 98, 140);
+    ASSERT_EQ(wide.size(), 3u);
+    EXPECT_EQ(wide[0].text, "98  available");
+    EXPECT_EQ(wide[2].text, "00  available");
+    EXPECT_TRUE(listPool(pool, 12, 11).empty());
+}
+
+// ---- Court file ----
+
+TEST(CourtFileNames, CarryTheSlotLessOne) {
+    EXPECT_EQ(courtFileName(1), "fCourt0.Fil");
+    EXPECT_EQ(courtFileName(8), "fCourt7.Fil");
+    EXPECT_EQ(queueFileName(1), "fCourtq0.Fil");
+    EXPECT_EQ(queueFileName(8), "fCourtq7.Fil");
+    EXPECT_THROW(courtFileName(0), CourtError);
+    EXPECT_THROW(queueFileName(9), CourtError);
+}
+
+TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
+    CourtRecord record;
+    record.court = 7;
+    record.state = "B ";
+    record.label = "7";
+    record.lines = {12, 3};
+    EXPECT_EQ(courtText(record), "5#7#B #7#12#3#*");
+    inAction([&](store::Action& action) { writeCourt(action, 2, record); });
+
+    const std::string bytes = m_folder.bytes("fCourt1.Fil");
+    ASSERT_EQ(bytes.size(), 7u * 128u);
+    EXPECT_EQ(bytes.substr(0, 6 * 128), std::string(6 * 128, '\0'));
+    EXPECT_EQ(bytes.substr(6 * 128), padded("5#7#B #7#12#3#*", 128));
+
+    inAction([&](store::Action& action) {
+        const std::optional<CourtRecord> read = readCourt(action, 2, 7);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->court, 7);
+        EXPECT_EQ(read->state, "B ");
+        EXPECT_EQ(read->label, "7");
+        EXPECT_EQ(read->lines, (std::vector<int>{12, 3}));
+        EXPECT_EQ(read->lastField(), 5);
+        EXPECT_FALSE(readCourt(action, 2, 6));  // zero bytes
+        EXPECT_FALSE(readCourt(action, 2, 8));  // past the end
+        EXPECT_FALSE(readCourt(action, 2, 0));
+        EXPECT_FALSE(readCourt(action, 2, 101));
+        EXPECT_FALSE(readCourt(action, 3, 7));  // no file
+    });
+}
+
+TEST_F(CourtFilesTest, EmptyPairFieldsAreWrittenAsASpace) {
+    CourtRecord record;
+    record.court = 3;
+    record.state = "_B";
+    record.label = "3";
+    record.lines = {0, 0, 4, 9, 1, 2};
+    EXPECT_EQ(courtText(record), "9#3#_B#3# # #4#9#1#2#*");
+    CourtRecord unused;
+    unused.court = 12;
+    unused.label = "12";
+    EXPECT_EQ(courtText(unused), "3#12#  #12#*");
+}
+
+TEST_F(CourtFilesTest, CourtReaderUsesFieldsUpToLastFieldOnly) {
+    const std::string records[] = {
+        padded("5#1#B #1#12#3#7#8#*", 128),  // history beyond LastField 5 is ignored
+        padded("9#2#BB#2#4#5#", 128),        // LastField beyond the fields present
+        padded("x#3#B #3#1#2#*", 128),       // non-numeric LastField reads 0
+        padded("5#4#B#4#ab#7x#*", 128),      // short state, non-numeric line
+        padded("7#99#B #", 128),             // CourtNo is the record number; state only
+        padded("7#6#BB#6#1#2#3#4", 128),     // the last field is cut (no '#' behind it)
+        std::string(128, ' '),               // never written
+    };
+    std::string file;
+    for (const std::string& r : records) {
+        file += r;
+    }
+    m_folder.put("FCOURT0.FIL", file);
+    inAction([&](store::Action& action) {
+        auto r1 = readCourt(action, 1, 1);
+        ASSERT_TRUE(r1);
+        EXPECT_EQ(r1->lines, (std::vector<int>{12, 3}));
+        auto r2 = readCourt(action, 1, 2);
+        ASSERT_TRUE(r2);
+        EXPECT_EQ(r2->lines, (std::vector<int>{4, 5}));
+        auto r3 = readCourt(action, 1, 3);
+        ASSERT_TRUE(r3);
+        EXPECT_EQ(r3->state, "B ");
+        EXPECT_TRUE(r3->lines.empty());
+        auto r4 = readCourt(action, 1, 4);
+        ASSERT_TRUE(r4);
+        EXPECT_EQ(r4->state, "B ");
+        EXPECT_EQ(r4->lines, (std::vector<int>{0, 7}));
+        auto r5 = readCourt(action, 1, 5);
+        ASSERT_TRUE(r5);
+        EXPECT_EQ(r5->court, 5);
+        EXPECT_EQ(r5->state, "B ");
+        EXPECT_EQ(r5->label, "");
+        EXPECT_TRUE(r5->lines.empty());
+        auto r6 = readCourt(action, 1, 6);
+        ASSERT_TRUE(r6);
+        EXPECT_EQ(r6->lines, (std::vector<int>{1, 2, 3}));
+        EXPECT_FALSE(readCourt(action, 1, 7));
+    });
+}
+
+TEST_F(CourtFilesTest, GarbageBytesInACourtFileDoNotFailTheReader) {
+    std::string file;
+    for (int i = 0; i < 128 * 3; ++i) {
+        file += static_cast<char>((i * 37 + 11) % 256);
+    }
+    file += padded("5#4#\xff\x81#\x90#\x80#3#", 128);
+    m_folder.put("fCourt0.Fil", file);
+    inAction([&](store::Action& action) {
+        for (int c = 1; c <= 100; ++c) {
+            (void)readCourt(action, 1, c);
+        }
+        auto r4 = readCourt(action, 1, 4);
+        ASSERT_TRUE(r4);
+        EXPECT_EQ(r4->state, "\xc3\xbf\xc2\x81");  // UTF-8 of the bytes FF 81
+        EXPECT_EQ(r4->lines, (std::vector<int>{0, 3}));
+        writeCourt(action, 1, *r4);
+    });
+    EXPECT_EQ(m_folder.bytes("fCourt0.Fil").substr(3 * 128), padded("5#4#\xff\x81#\x90# #3#*", 128));
+}
+
+TEST_F(CourtFilesTest, CourtRecordTooLongLosesOnlyWholeOldestFields) {
+    CourtRecord record;
+    record.court = 99;
+    record.state = "BB";
+    record.label = "99";
+    for (int i = 0; i < 40; ++i) {
+        record.lines.push_back(100 + i);
+    }
+    inAction([&](store::Action& action) { writeCourt(action, 1, record); });
+    inAction([&](store::Action& action) {
+        const auto read = readCourt(action, 1, 99);
+        ASSERT_TRUE(read);
+        // "NN#99#BB#99#" then four characters per three-digit line: 29 lines fit in 128.
+        ASSERT_EQ(read->lines.size(), 29u);
+        EXPECT_EQ(read->lastField(), 32);
+        EXPECT_EQ(read->lines.back(), 128);
+    });
+    EXPECT_EQ(m_folder.bytes("fCourt0.Fil").substr(98 * 128, 12), "32#99#BB#99#");
+
+    record.court = 0;
+    inAction([&](store::Action& action) {
+        EXPECT_THROW(writeCourt(action, 1, record), CourtError);
+        EXPECT_THROW(clearCourt(action, 1, 101), CourtError);
+    });
+}
+
+TEST_F(CourtFilesTest, ClearedCourtReadsAsEmpty) {
+    inAction([&](store::Action& action) {
+        CourtRecord record;
+        record.court = 2;
+        record.label = "2";
+        writeCourt(action, 1, record);
+        EXPECT_TRUE(readCourt(action, 1, 2));
+        clearCourt(action, 1, 2);
+        EXPECT_FALSE(readCourt(action, 1, 2));
+    });
+    EXPECT_EQ(m_folder.bytes("fCourt0.Fil").substr(128), std::string(128, ' '));
+}
+
+// ---- Court queue ----
+
+TEST_F(CourtFilesTest, QueueRecordIsTwoHundredBytes) {
+    m_folder.put("fCourtQ0.fil", padded("2#24#9#*", 200));
+    inAction([&](store::Action& action) {
+        std::optional<CourtQueue> queue = readQueue(action, 1);
+        ASSERT_TRUE(queue);
+        EXPECT_EQ(queue->lastCourt, 24);
+        EXPECT_EQ(queue->queueMark, 9);
+        EXPECT_TRUE(queue->lines.empty());
+        EXPECT_EQ(queue->lastField(), 2);
+        queue->lines = {7, 12};
+        writeQueue(action, 1, *queue);
+    });
+    // The existing spelling on disk is kept.
+    EXPECT_EQ(m_folder.bytes("fCourtQ0.fil"), padded("4#24#9#7#12#*", 200));
+}
+
+TEST_F(CourtFilesTest, QueueWithoutHashIsNoQueue) {
+    inAction([&](store::Action& action) { EXPECT_FALSE(readQueue(action, 1)); });
+    m_folder.put("fCourtq0.Fil", std::string(200, ' '));
+    m_folder.put("fCourtq1.Fil", std::string(200, '\0'));
+    m_folder.put("fCourtq2.Fil", "");
+    inAction([&](store::Action& action) {
+        EXPECT_FALSE(readQueue(action, 1));
+        EXPECT_FALSE(readQueue(action, 2));
+        EXPECT_FALSE(readQueue(action, 3));
+    });
+}
+
+TEST_F(CourtFilesTest, LongQueueKeepsEveryLineNumber) {
+    // 128 teams on 37 courts: set-up queues the 54 lines 75 to 128.
+    CourtQueue queue;
+    queue.lastCourt = 37;
+    queue.queueMark = 128;
+    std::string expected = "56#37#128#";
+    for (int line = 75; line <= 128; ++line) {
+        queue.lines.push_back(line);
+        expected += std::to_string(line) + "#";
+    }
+    expected += "*";
+    ASSERT_EQ(expected.size(), 202u);
+    EXPECT_EQ(queueText(queue), expected);
+    inAction([&](store::Action& action) { writeQueue(action, 1, queue); });
+    EXPECT_EQ(m_folder.bytes("fCourtq0.Fil"), expected);
+
+    inAction([&](store::Action& action) {
+        std::optional<CourtQueue> read = readQueue(action, 1);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->lines, queue.lines);
+        EXPECT_EQ(read->lastField(), 56);
+        EXPECT_EQ(read->queueMark, 128);
+        // Shorter again: back to one padded 200-byte record, nothing of the long text left behind.
+        read->lines.resize(52);
+        writeQueue(action, 1, *read);
+    });
+    std::string shorter = "54#37#128#";
+    for (int line = 75; line <= 126; ++line) {
+        shorter += std::to_string(line) + "#";
+    }
+    EXPECT_EQ(m_folder.bytes("fCourtq0.Fil"), padded(shorter + "*", 200));
+}
+
+TEST_F(CourtFilesTest, QueueTextOfExactlyTwoHundredIsPaddedNotGrown) {
+    CourtQueue queue;
+    queue.lastCourt = 37;
+    queue.queueMark = 12;
+    // "56#37#12#" (9) + 54 lines, 25 of two digits and 29 of three, + "*" = 201; drop one digit: line 9.
+    queue.lines.push_back(9);
+    for (int line = 76; line <= 128; ++line) {
+        queue.lines.push_back(line);
+    }
+    ASSERT_EQ(queueText(queue).size(), 200u);
+    inAction([&](store::Action& action) { writeQueue(action, 1, queue); });
+    EXPECT_EQ(m_folder.bytes("fCourtq0.Fil"), queueText(queue));
+}
+
+TEST_F(CourtFilesTest, DamagedQueueRecordReadsWhatItCan) {
+    m_folder.put("fCourtq0.Fil", padded("8#x#9#3# #y#12#7#", 200));  // LastField 8, only fields to 7
+    m_folder.put("fCourtq1.Fil", padded("3#24#9#5#6#*", 200));       // odd: one line beyond 2
+    m_folder.put("fCourtq2.Fil", "4#24#9#7#1");                      // cut short
+    inAction([&](store::Action& action) {
+        auto q1 = readQueue(action, 1);
+        ASSERT_TRUE(q1);
+        EXPECT_EQ(q1->lastCourt, 0);
+        EXPECT_EQ(q1->lines, (std::vector<int>{3, 0, 0, 12, 7}));
+        auto q2 = readQueue(action, 2);
+        ASSERT_TRUE(q2);
+        EXPECT_EQ(q2->lines, (std::vector<int>{5}));
+        auto q3 = readQueue(action, 3);
+        ASSERT_TRUE(q3);
+        EXPECT_EQ(q3->lines, (std::vector<int>{7}));
+    });
+}
+
+// ---- Deleting a tournament ----
+
+TEST_F(CourtFilesTest, DeletedTournamentGivesBackCourtsWithAPair) {
+    inAction([&](store::Action& action) {
+        CourtPool pool = hostPool(1, 12);
+        for (int c = 1; c <= 6; ++c) {
+            pool.set(c, PoolState::InUse);
+        }
+        writePool(action, pool);
+        writeQueue(action, 1, CourtQueue{5, 8, {}});
+        auto court = [&](int c, std::string state, std::vector<int> lines) {
+            writeCourt(action, 1, CourtRecord{c, std::move(state), std::to_string(c), std::move(lines)});
+        };
+        court(1, "B ", {3, 4});
+        court(2, "P ", {});            // pending without a pair: kept
+        court(3, "_B", {0, 0, 1, 2});  // head empty: kept
+        court(4, "$ ", {0, 5});
+        court(6, "B ", {7, 8});  // beyond the queue's last court
+    });
+    inAction([&](store::Action& action) { releaseTournamentCourts(action, 1); });
+    inAction([&](store::Action& action) {
+        const CourtPool pool = readPool(action);
+        EXPECT_EQ(pool.state(1), PoolState::Available);
+        EXPECT_EQ(pool.state(2), PoolState::InUse);
+        EXPECT_EQ(pool.state(3), PoolState::InUse);
+        EXPECT_EQ(pool.state(4), PoolState::Available);
+        EXPECT_EQ(pool.state(6), PoolState::InUse);
+    });
+}
+
+TEST_F(CourtFilesTest, DeletedTournamentWithoutPoolWritesNoPool) {
+    inAction([&](store::Action& action) {
+        writeQueue(action, 1, CourtQueue{5, 8, {}});
+        writeCourt(action, 1, CourtRecord{1, "B ", "1", {3, 4}});
+        releaseTournamentCourts(action, 1);
+        releaseTournamentCourts(action, 2);
+    });
+    EXPECT_FALSE(m_folder.has("fPool.fil"));
+}
+
+}  // namespace
+}  // namespace tallyvex::courts

@@ -4,10 +4,12 @@
 #include "app/select_form.h"
 #include "app/shared_menus.h"
 #include "app/splash_form.h"
+#include "courts/court_files.h"
 
 namespace tallyvex::app {
 
-Hub::Hub(ui::Services& services, const store::DataDir& dataDir) : ui::App(services, dataDir) {}
+Hub::Hub(ui::Services& services, const store::DataDir& dataDir)
+    : ui::App(services, dataDir), m_courtRelease(courts::releaseTournamentCourts) {}
 
 void Hub::start() {
     // Only the registry file outlives a run; everything the windows hand each other starts afresh.

@@ -49,7 +49,8 @@ public:
     bool setupDeleteMode() const { return m_setupDeleteMode; }
     void setSetupDeleteMode(bool on) { m_setupDeleteMode = on; }
 
-    // Releases a deleted tournament's courts into the court pool (installed by the court subsystem).
+    // Releases a deleted tournament's courts into the court pool (the court library's rule unless a test
+    // replaces it).
     const CourtRelease& courtRelease() const { return m_courtRelease; }
     void setCourtRelease(CourtRelease release) { m_courtRelease = std::move(release); }
 

@@ -14,6 +14,7 @@
 #include "demo_script.h"
 #include "qt/host.h"
 #include "qt/startup.h"
+#include "setup/setup_windows.h"
 #include "store/action.h"
 #include "store/data_dir.h"
 #include "ui/script_runner.h"
@@ -97,9 +98,15 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+// Every window of the program; later registrations replace the stand-ins of earlier ones.
+void registerWindows(app::Hub& hub) {
+    app::registerAppWindows(hub);
+    setup::registerSetupWindows(hub);
+}
+
 std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& dir) {
     auto hub = std::make_unique<app::Hub>(services, dir);
-    app::registerAppWindows(*hub);
+    registerWindows(*hub);
     return hub;
 }
 
@@ -107,7 +114,7 @@ std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& d
 class MirroredHub final : public app::Hub {
 public:
     MirroredHub(ui::Services& services, const store::DataDir& dir) : app::Hub(services, dir) {
-        app::registerAppWindows(*this);
+        registerWindows(*this);
         m_mirror = qt::mirrorInWidgets(*this);
     }
     ~MirroredHub() override { m_mirror.reset(); }

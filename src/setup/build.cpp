@@ -1,0 +1,88 @@
+#include "setup/build.h"
+
+#include <algorithm>
+
+#include "courts/court_states.h"
+#include "grid/grid_file.h"
+#include "setup/draw_files.h"
+#include "store/cp1252.h"
+
+namespace tallyvex::setup {
+
+namespace {
+
+constexpr std::size_t kNameRecordLength = 50;
+
+courts::LinePair courtPair(const std::optional<LinePair>& pair) {
+    return pair ? courts::LinePair{pair->first, pair->second} : courts::LinePair{};
+}
+
+std::string nameFileName(int slot) {
+    return "fName" + std::to_string(slot - 1) + ".Fil";
+}
+
+// A rebuilt tournament needs its names checked again: the name file header keeps its record count (first four
+// characters) and loses the completed mark.
+void clearNamesCompleted(store::Action& action, int slot) {
+    const std::string name = nameFileName(slot);
+    if (!action.exists(name)) {
+        return;
+    }
+    store::RecordFile names(action, name, kNameRecordLength);
+    const std::string header = names.read(1);
+    if (store::leftChars(header.substr(4), 1) == "1") {
+        names.writePrefix(1, store::leftChars(header, 4) + "    ");
+    }
+}
+
+void writeCourts(store::Action& action, int slot, const SizeParameters& parameters, const CourtPlan& plan) {
+    action.remove(courts::courtFileName(slot));
+    for (int court = 1; court <= parameters.lastCourt; ++court) {
+        courts::clearCourt(action, slot, court);
+    }
+    std::vector<CourtStart> starts = plan.courts;
+    std::sort(starts.begin(), starts.end(),
+              [](const CourtStart& a, const CourtStart& b) { return a.court < b.court; });
+    const courts::CourtLayout layout = courts::layoutOf(parameters.type);
+    for (const CourtStart& start : starts) {
+        courts::writeCourt(
+            action, slot,
+            courts::setUpCourt(start.court, layout, courtPair(start.head), courtPair(start.foot)));
+    }
+    courts::CourtQueue queue;
+    queue.lastCourt = parameters.lastCourt;
+    queue.queueMark = plan.startListLines;
+    queue.lines = plan.queuedLines;
+    action.remove(courts::queueFileName(slot));
+    courts::writeQueue(action, slot, queue);
+}
+
+}  // namespace
+
+TournamentPlan planTournament(const SizeParameters& parameters) {
+    TournamentPlan plan;
+    plan.draw = drawLines(parameters.lineTable);
+    plan.courts = assignCourts(plan.draw.startList, courtOrder(parameters.courts), parameters.teamsPerCourt);
+    return plan;
+}
+
+std::string planRefusal(const SizeParameters& parameters, const TournamentPlan& plan) {
+    return queueOverflow(plan.draw.startListLines(), static_cast<int>(parameters.courts.size()),
+                         parameters.teamsPerCourt);
+}
+
+void writeTournament(store::Action& action, int slot, const SizeParameters& parameters,
+                     const TournamentPlan& plan, const courts::CourtPool& pool) {
+    courts::writePool(action, pool);
+    writeCourts(action, slot, parameters, plan.courts);
+    clearNamesCompleted(action, slot);
+    writeLineFile(action, slot, lineFileRecords(plan.draw, plan.courts, parameters.roundCount));
+    if (parameters.roundRobin()) {
+        action.remove(chartFileName(slot));
+        grid::writeGrid(action, slot, parameters.teamCount);
+    } else {
+        writeChartFile(action, slot, chartFileRecords(plan.draw, parameters.roundCount));
+    }
+}
+
+}  // namespace tallyvex::setup

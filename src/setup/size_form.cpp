@@ -1,0 +1,532 @@
+#include "setup/size_form.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "app/hub.h"
+#include "app/placeholder_form.h"
+#include "app/registry.h"
+#include "app/shared_menus.h"
+#include "app/slot_files.h"
+#include "courts/court_files.h"
+#include "store/cp1252.h"
+#include "store/packed.h"
+
+namespace tallyvex::setup {
+
+namespace {
+
+using ui::ControlKind;
+using ui::Event;
+using ui::EventArgs;
+
+constexpr const char* kDeleteErrorName = "Delete Data Error ";
+
+constexpr const char* kOpeningMessage =
+    "Use the Enter Key to Advance from Item to Item;\n"
+    "Type in or Select Data; Continue to 'Finished Size Info'.";
+constexpr const char* kLeftCourts =
+    "Press 'Enter' Again or Click Finished\n"
+    "Then Choose Next Routine from Select Tournament";
+
+constexpr const char* kHelpName =
+    "Give the Tournament an Identifying Number,\n"
+    "Beginning with an Alphabetical Character.\n\n"
+    "No Data will be saved until Entries are 'Finished'.";
+constexpr const char* kHelpCategory =
+    "Set Category:\n"
+    "In Elimination Tournaments "
+    "Players may be eliminated by losing after a specific Match. In Round "
+    "Robin Tournaments, all Players play same number of Matches.";
+constexpr const char* kHelpType =
+    "Select Tournament Type:\n"
+    "Use 'Dbls' "
+    "when there are Two Players per Team; 'WSngs' for One Player "
+    "per Team and no other players on the court; 'NWSngs' "
+    "for one Player per team and players at Head and Foot are "
+    "independent of each other.";
+constexpr const char* kHelpEntries =
+    "If tournament type is doubles, then number of teams will be \n"
+    "half the number of players. The number of teams allowed is from 4 to 128. \n"
+    "If that number exceeds the courts available, up to 55 teams will added to \n"
+    "the Court Queue. If this is insufficient, more courts need to be added.";
+constexpr const char* kHelpPartners =
+    "Enter 'y' if drawing for a partner in doubles, "
+    "Otherwise 'n' when partners are pre-determined or there are none.";
+constexpr const char* kHelpRounds =
+    "Set # of Rounds for R_Robin. Must always be "
+    "less than Number of Teams";
+constexpr const char* kHelpCourts =
+    "Enter individual court numbers, or a series of \n"
+    "court numbers, separated by commas, for example: 1,5,9,22-33,16\n";
+constexpr const char* kHelpCourtsEnd = " Courts Minimum will accomodate all Players Initially.";
+
+constexpr const char* kTipPrint =
+    "Analyses the information entered and if there are no "
+    "errors, will print Draw Tickets, and re-open the 'Select' window. "
+    "If errors are present, an error message is displayed, and correction required.";
+constexpr const char* kTipLayout =
+    "Provides a preliminary chart print-out to assist in "
+    "determining which lines will be 'Byes' as determined by the number "
+    "of Teams entered.";
+
+constexpr std::array<const char*, 2> kCategories = {"Elimination", "R_Robin"};
+constexpr std::array<std::string_view, 3> kTypes = {kDbls, kWSngs, kNWSngs};
+
+// The stage reached once the line file is written; the registry entry follows it.
+constexpr int kStageLineFileWritten = 18;
+constexpr int kStagePrintOuts = 19;
+
+// The boxes whose first typed key replaces the old value.
+bool replacesOnType(const ui::Control& c) {
+    return c.name == "TnName" || c.name == "TnEntries" || c.name == "TnPtnr";
+}
+
+std::string upperFirst(std::string_view text) {
+    std::string first = store::leftChars(text, 1);
+    if (first.size() == 1 && first[0] >= 'a' && first[0] <= 'z') {
+        first[0] = static_cast<char>(first[0] - 'a' + 'A');
+    }
+    return first;
+}
+
+}  // namespace
+
+SizeForm::SizeForm(app::Hub& hub, SizeRunValues& values, SizeHooks hooks)
+    : ui::Form(hub, std::string(app::windows::kSize), "Tournament Parameters"),
+      m_hub(hub),
+      m_values(values),
+      m_hooks(std::move(hooks)) {
+    width = 9000;
+    height = 6600;
+    addControls();
+    app::SharedLayout layout;
+    layout.ptrTop = 60;
+    app::installSharedParts(*this, m_hub, layout,
+                            app::SharedHooks{
+                                .beforeTool = {},
+                                .beforeMenu = {},
+                                .afterPrinting = [this] { m_hub.navigate(*this, app::windows::kSelect); },
+                            });
+    addOptionsItems();
+    addFocusHandlers();
+    addKeyHandlers();
+    addGroupHandlers();
+
+    on(Event::MouseMove, "cmdPrint", [this](EventArgs&) { setMessage(kTipPrint); });
+    on(Event::MouseMove, "cmdLayout", [this](EventArgs&) { setMessage(kTipLayout); });
+    on(Event::Click, "cmdPrint", [this](EventArgs&) { finish(); });
+    on(Event::Click, "cmdLayout", [this](EventArgs&) {
+        if (m_hooks.layoutPreview) {
+            const int teams =
+                static_cast<int>(std::min<long>(store::fieldValue(control("TnEntries").text), 32767));
+            m_hooks.layoutPreview(*this, teams, control("chkCat", 1).checked, m_values.specialByes);
+        }
+    });
+    on(Event::Click, "cmdQuit", [this](EventArgs&) { m_hub.navigate(*this, app::windows::kSelect); });
+}
+
+void SizeForm::addControls() {
+    const auto label = [this](const char* name, const char* text, int top) {
+        add(ControlKind::Label, name, -1, text, 240, top, 2280, 285);
+    };
+    label("lblName", "Tournament No.", 300);
+    add(ControlKind::TextBox, "TnName", -1, "", 2640, 270, 2400, 315);
+
+    label("lblCat", "Category  1,2", 780);
+    for (int i = 0; i < 2; ++i) {
+        add(ControlKind::CheckBox, "chkCat", i, kCategories[static_cast<std::size_t>(i)], 2640 + i * 1500,
+            750, 1400, 315);
+    }
+    add(ControlKind::Label, "lblRnds", -1, "# Rnds", 5760, 780, 720, 285).visible = false;
+    add(ControlKind::TextBox, "txtRnds", -1, "", 6540, 750, 600, 315).visible = false;
+
+    label("lblType", "Tourn Type  1,2,3", 1260);
+    for (int i = 0; i < 3; ++i) {
+        add(ControlKind::CheckBox, "chkType", i, std::string(kTypes[static_cast<std::size_t>(i)]),
+            2640 + i * 1200, 1230, 1100, 315);
+    }
+
+    label("lblEntries", "No.  of Teams", 1740);
+    add(ControlKind::TextBox, "TnEntries", -1, "", 2640, 1710, 800, 315);
+    label("lblPtnr", "Draw Partners (y/n)", 2220);
+    add(ControlKind::TextBox, "TnPtnr", -1, "", 2640, 2190, 500, 315);
+    label("lblCourts", "Assign Courts", 2700);
+    add(ControlKind::TextBox, "TnCourts", -1, "", 2640, 2670, 6000, 315);
+
+    add(ControlKind::Button, "cmdPrint", -1, " Finished Size Info", 240, 5280, 2400, 615);
+    add(ControlKind::Button, "cmdLayout", -1, "Print Layout Preview", 3240, 5280, 2400, 615);
+    add(ControlKind::Button, "cmdQuit", -1, "  QUIT  Size Info", 6240, 5280, 2400, 615);
+
+    ui::Control& message = add(ControlKind::Label, "msg", -1, "", 240, 3240, 8400, 1800);
+    message.multiLine = true;
+}
+
+void SizeForm::addOptionsItems() {
+    addMenuItem("mnuOptions", "itmSeq", "&Seq Draw Tik's");
+    addMenuItem("mnuOptions", "itmOmit", "Omit Draw Tik's");
+    addMenuItem("mnuOptions", "itmBye", "SpecialByeChart");
+    const auto showTicketMode = [this] {
+        findMenuItem("itmSeq")->checked = m_values.ticketMode.empty();
+        findMenuItem("itmOmit")->checked = m_values.ticketMode == kTicketsOmit;
+    };
+    onMenu("itmSeq", [this, showTicketMode] {
+        m_values.ticketMode.clear();
+        showTicketMode();
+    });
+    onMenu("itmOmit", [this, showTicketMode] {
+        m_values.ticketMode = kTicketsOmit;
+        showTicketMode();
+    });
+    onMenu("itmBye", [this] {
+        m_values.specialByes = !m_values.specialByes;
+        findMenuItem("itmBye")->checked = m_values.specialByes;
+    });
+}
+
+void SizeForm::addFocusHandlers() {
+    for (const char* name : {"TnName", "chkCat", "txtRnds", "chkType", "TnEntries", "TnPtnr", "TnCourts"}) {
+        on(Event::GotFocus, name, [this](EventArgs& e) {
+            showFocusColors(*e.control, true);
+            setMessage(helpText(*e.control));
+            if (replacesOnType(*e.control)) {
+                m_replaceOnType = e.control;
+            }
+        });
+        on(Event::LostFocus, name, [this](EventArgs& e) {
+            ui::Control& c = *e.control;
+            showFocusColors(c, false);
+            if (m_replaceOnType == &c) {
+                m_replaceOnType = nullptr;
+            }
+            if (c.name == "TnName") {
+                c.text = store::leftChars(c.text, 20);
+            } else if (c.name == "TnEntries") {
+                c.text = store::leftChars(c.text, 3);
+            } else if (c.name == "TnPtnr") {
+                c.text = upperFirst(c.text);
+            } else if (c.name == "TnCourts") {
+                setMessage(kLeftCourts);
+            }
+        });
+    }
+}
+
+void SizeForm::addKeyHandlers() {
+    for (const char* name : {"TnName", "chkCat", "txtRnds", "chkType", "TnEntries", "TnPtnr", "TnCourts"}) {
+        // Enter types nothing; its release moves on.
+        on(Event::KeyDown, name, [](EventArgs& e) {
+            if (e.keyCode == ui::keys::kEnter) {
+                e.keyCode = 0;
+            }
+        });
+        on(Event::KeyUp, name, [this](EventArgs& e) {
+            if (e.keyCode == ui::keys::kEnter) {
+                advanceFrom(*e.control);
+            }
+        });
+    }
+    for (const char* name : {"TnName", "TnEntries", "TnPtnr"}) {
+        on(Event::KeyPress, name, [this](EventArgs& e) {
+            if (m_replaceOnType != e.control || e.keyChar == "\r") {
+                return;
+            }
+            m_replaceOnType = nullptr;
+            e.control->text.clear();
+            e.control->selStart = 0;
+            e.control->selLength = 0;
+        });
+    }
+    on(Event::KeyPress, "chkCat", [this](EventArgs& e) {
+        if (e.keyChar == "1" || e.keyChar == "2") {
+            markCategory(e.keyChar == "1" ? 0 : 1);
+        }
+        e.keyChar.clear();
+    });
+    on(Event::KeyPress, "chkType", [this](EventArgs& e) {
+        if (e.keyChar == "1" || e.keyChar == "2" || e.keyChar == "3") {
+            markType(e.keyChar[0] - '1');
+        }
+        e.keyChar.clear();
+    });
+}
+
+void SizeForm::addGroupHandlers() {
+    on(Event::Click, "chkCat", [this](EventArgs& e) { markCategory(e.index); });
+    on(Event::Click, "chkType", [this](EventArgs& e) { markType(e.index); });
+}
+
+void SizeForm::load() {
+    if (m_hub.setupDeleteMode()) {
+        m_hub.setSetupDeleteMode(false);
+        deleteSelected();
+        return;
+    }
+    if (m_hub.selected().active) {
+        m_hub.services().messageBox(kActiveTournaments);
+    }
+    fillFromSelection();
+    m_values.ticketMode = kTicketsRandom;
+    findMenuItem("itmSeq")->checked = false;
+    findMenuItem("itmOmit")->checked = false;
+    findMenuItem("itmBye")->checked = m_values.specialByes;
+    app::showPrinterState(*this, m_hub.printerOff());
+    setFocus("TnName");
+    setMessage(kOpeningMessage);
+}
+
+void SizeForm::fillFromSelection() {
+    const app::SelectedTournament& t = m_hub.selected();
+    const auto shown = [](const std::string& value) { return value == "*" ? std::string() : value; };
+    for (int i = 0; i < 3; ++i) {
+        control("chkType", i).checked = t.type != "*" && t.type == kTypes[static_cast<std::size_t>(i)];
+    }
+    if (t.type == "*") {
+        control("chkCat", 0).checked = false;
+        control("chkCat", 1).checked = false;
+        control("TnCourts").text.clear();
+    } else {
+        markCategory(t.category < 1 ? 0 : 1);
+        if (t.category >= 1) {
+            control("txtRnds").text = t.rounds;
+        }
+        if (m_values.courtListSlot == t.slot) {
+            control("TnCourts").text = m_values.courtList;
+        }
+    }
+    control("TnName").text = t.number;
+    control("TnEntries").text = shown(t.teams);
+    control("TnPtnr").text = shown(t.drawPartners);
+}
+
+void SizeForm::deleteSelected() {
+    const int slot = m_hub.selected().slot;
+    const app::CourtRelease release =
+        m_hub.courtRelease() ? m_hub.courtRelease() : app::CourtRelease(courts::releaseTournamentCourts);
+    bool deleted = false;
+    m_hub.runAction(kDeleteErrorName, [this, slot, &release, &deleted](store::Action& action, int& stage) {
+        if (m_hub.services().messageBox(app::kAreYouSure, ui::Buttons::YesNo) != ui::Answer::Yes) {
+            return;
+        }
+        app::deleteTournament(action, slot, release, stage);
+        deleted = true;
+    });
+    if (deleted) {
+        control("TnName").text = "Tn_" + std::to_string(slot);
+        control("TnEntries").text = "**";
+        control("TnPtnr").text = "*";
+        control("TnCourts").text = "*********";
+    }
+    m_hub.navigate(*this, app::windows::kSelect);
+}
+
+SizeEntries SizeForm::entries() const {
+    SizeEntries e;
+    e.number = control("TnName").text;
+    const int type = marked("chkType");
+    e.type = type >= 0 ? std::string(kTypes[static_cast<std::size_t>(type)]) : std::string();
+    e.teams = control("TnEntries").text;
+    e.partners = control("TnPtnr").text;
+    e.roundRobin = control("chkCat", 1).checked;
+    e.rounds = control("txtRnds").text;
+    e.courts = control("TnCourts").text;
+    e.specialByes = m_values.specialByes;
+    return e;
+}
+
+void SizeForm::finish() {
+    const SizeEntries typed = entries();
+    const app::SelectedTournament& t = m_hub.selected();
+    const int slot = t.slot;
+    std::optional<SizeCheck> check;
+    const bool committed = m_hub.runAction(kSizeErrorName, [&](store::Action& action, int& stage) {
+        stage = stages::kChecks;
+        // Only reads here: every check runs before anything is written.
+        const CourtSituation situation = loadCourtSituation(
+            action, slot, t.active, app::firstCourt(t.courtsInUse), app::lastCourt(t.courtsInUse));
+        check = checkSize(typed, situation);
+        stage = check->stage;
+        if (stage >= stages::kCourtList) {
+            m_values.courtList = typed.courts;
+            m_values.courtListSlot = slot;
+        }
+        if (check->result.fault()) {
+            setMessage(check->result.message);
+            throw ui::ActionFailed("the entries cannot be checked");
+        }
+        if (check->result.ok && m_hooks.refusal) {
+            if (const std::string refusal = m_hooks.refusal(check->parameters); !refusal.empty()) {
+                check->result = CheckResult::fail(refusal, true);
+            }
+        }
+        if (check->result.ok) {
+            storeSetUp(action, stage, *check);
+        }
+    });
+    if (!committed || !check) {
+        return;
+    }
+    if (!check->result.ok) {
+        showFailure(check->result);
+        return;
+    }
+
+    const SizeParameters& p = check->parameters;
+    app::SelectedTournament& selected = m_hub.selected();
+    selected.number = p.number;
+    selected.type = p.type;
+    selected.teams = p.teams;
+    selected.rounds = p.rounds;
+    selected.category = p.roundRobin() ? 1 : 0;
+    selected.drawPartners = p.drawPartners;
+    selected.currentRound = 1;
+    selected.active = true;
+
+    bool printing = false;
+    if (m_hooks.printOuts) {
+        int stage = kStagePrintOuts;
+        try {
+            printing = m_hooks.printOuts(*this, stage, p, m_values.ticketMode);
+        } catch (const std::exception&) {
+            // The tournament is stored; the window stays open with the stage of the print-out.
+            m_hub.services().messageBox(kSizeErrorName + std::to_string(stage));
+            return;
+        }
+    }
+    if (!printing) {
+        m_hub.navigate(*this, app::windows::kSelect);
+    }
+}
+
+void SizeForm::storeSetUp(store::Action& action, int& stage, const SizeCheck& check) {
+    const SizeParameters& p = check.parameters;
+    const int slot = m_hub.selected().slot;
+    m_hub.services().beep();
+    stage = stages::kCourtsEnough + 1;
+    courts::writePool(action, check.pool);
+    action.remove(courts::courtFileName(slot));
+    action.remove(courts::queueFileName(slot));
+    if (m_hooks.build) {
+        m_hooks.build(action, stage, slot, p, check.pool);
+    }
+    stage = kStageLineFileWritten;
+
+    // Fields 0 to 5 from the screen, the current round 1, and the registration counters as they stood.
+    const std::string old = app::readSlotText(action, slot);
+    const std::vector<std::string> oldFields =
+        store::hasFields(old) ? app::slotFields(old) : std::vector<std::string>{};
+    std::vector<std::string> fields = p.slotFields();
+    fields.emplace_back("1");
+    for (std::size_t i = fields.size(); i < app::kSlotFieldCount; ++i) {
+        const bool kept = i < oldFields.size() && !oldFields[i].empty();
+        fields.push_back(kept ? oldFields[i] : "*");
+    }
+    app::writeSlotText(action, slot, app::slotText(fields));
+}
+
+void SizeForm::showFailure(const CheckResult& result) {
+    setMessage(result.message);
+    if (result.needsMessageBox) {
+        m_hub.services().messageBox(std::string(kInputError));
+    }
+}
+
+void SizeForm::markCategory(int index) {
+    for (int i = 0; i < 2; ++i) {
+        control("chkCat", i).checked = i == index;
+    }
+    control("txtRnds").visible = index == 1;
+    control("lblRnds").visible = index == 1;
+}
+
+void SizeForm::markType(int index) {
+    for (int i = 0; i < 3; ++i) {
+        control("chkType", i).checked = i == index;
+    }
+    if (index >= 1) {
+        control("TnPtnr").text = "N";
+    }
+}
+
+int SizeForm::marked(const char* group) const {
+    for (const auto& c : controls()) {
+        if (c->name == group && c->checked) {
+            return c->index;
+        }
+    }
+    return -1;
+}
+
+void SizeForm::advanceFrom(const ui::Control& from) {
+    const auto markedBox = [this](const char* group) { return std::max(marked(group), 0); };
+    const std::string& name = from.name;
+    if (name == "TnName") {
+        setFocus("chkCat", markedBox("chkCat"));
+    } else if (name == "chkCat") {
+        if (control("chkCat", 1).checked) {
+            setFocus("txtRnds");
+        } else {
+            setFocus("chkType", markedBox("chkType"));
+        }
+    } else if (name == "txtRnds") {
+        setFocus("chkType", markedBox("chkType"));
+    } else if (name == "chkType") {
+        setFocus("TnEntries");
+    } else if (name == "TnEntries") {
+        setFocus(marked("chkType") >= 1 ? "TnCourts" : "TnPtnr");
+    } else if (name == "TnPtnr") {
+        setFocus("TnCourts");
+    } else if (name == "TnCourts") {
+        setFocus("cmdPrint");
+    }
+}
+
+void SizeForm::setMessage(std::string text) {
+    control("msg").text = std::move(text);
+}
+
+void SizeForm::showFocusColors(const ui::Control& c, bool focused) {
+    const bool group = c.name == "chkCat" || c.name == "chkType";
+    for (const auto& other : controls()) {
+        if (other.get() == &c || (group && other->name == c.name)) {
+            other->backColor = focused ? ui::colors::kBlue : ui::colors::kWhite;
+            other->foreColor = focused ? ui::colors::kWhite : ui::colors::kBlack;
+        }
+    }
+}
+
+std::string SizeForm::helpText(const ui::Control& c) const {
+    if (c.name == "TnName") {
+        return kHelpName;
+    }
+    if (c.name == "chkCat") {
+        return kHelpCategory;
+    }
+    if (c.name == "chkType") {
+        return kHelpType;
+    }
+    if (c.name == "TnEntries") {
+        return kHelpEntries;
+    }
+    if (c.name == "TnPtnr") {
+        return kHelpPartners;
+    }
+    if (c.name == "txtRnds") {
+        return kHelpRounds;
+    }
+    const long teams = store::fieldValue(control("TnEntries").text);
+    const int type = marked("chkType");
+    const int perCourt = type >= 0 ? teamsPerCourtOf(kTypes[static_cast<std::size_t>(type)]) : 2;
+    return kHelpCourts + std::to_string(teams / perCourt) + kHelpCourtsEnd;
+}
+
+void registerSizeWindow(app::Hub& hub, SizeHooks hooks) {
+    auto values = std::make_shared<SizeRunValues>();
+    hub.registerWindow(std::string(app::windows::kSize), [&hub, values, hooks](ui::App&) {
+        return std::make_unique<SizeForm>(hub, *values, hooks);
+    });
+}
+
+}  // namespace tallyvex::setup

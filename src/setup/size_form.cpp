@@ -108,7 +108,14 @@ SizeForm::SizeForm(app::Hub& hub, SizeRunValues& values, SizeHooks hooks)
                             app::SharedHooks{
                                 .beforeTool = {},
                                 .beforeMenu = {},
-                                .afterPrinting = [this] { m_hub.navigate(*this, app::windows::kSelect); },
+                                .afterPrinting =
+                                    [this] {
+                                        // Only a finished set-up returns; the layout preview is
+                                        // printed while the director is still entering.
+                                        if (m_stored) {
+                                            m_hub.navigate(*this, app::windows::kSelect);
+                                        }
+                                    },
                             });
     addOptionsItems();
     addFocusHandlers();
@@ -384,6 +391,7 @@ void SizeForm::finish() {
     selected.currentRound = 1;
     selected.active = true;
 
+    m_stored = true;
     bool printing = false;
     if (m_hooks.printOuts) {
         int stage = kStagePrintOuts;

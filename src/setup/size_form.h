@@ -83,6 +83,8 @@ private:
 
     app::Hub& m_hub;
     SizeRunValues& m_values;
+    // The set-up has been stored: the end of its printing returns to the selection window.
+    bool m_stored = false;
     SizeHooks m_hooks;
     // The box that has just got the focus: its first typed key replaces the old value.
     const ui::Control* m_replaceOnType = nullptr;

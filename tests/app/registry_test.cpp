@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_folder_test.h"
+
 #include <climits>
 
 #include "app/slot_files.h"
@@ -14,19 +16,7 @@ namespace {
 using testing::record64;
 using testing::TempFolder;
 
-class RegistryTest : public ::testing::Test {
-protected:
-    // Runs `body` in one committed action.
-    template <typename Body>
-    void act(Body body) {
-        store::Action action(dir);
-        body(action);
-        action.commit();
-    }
-
-    TempFolder folder;
-    store::DataDir dir{folder.path()};
-};
+using RegistryTest = tallyvex::testing::DataFolderTest;
 
 TEST_F(RegistryTest, headerRecordPadsEachFieldAndCutsLongTexts) {
     RegistryHeader header;

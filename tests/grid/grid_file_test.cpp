@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_folder_test.h"
+
 #include <random>
 #include <string>
 #include <vector>
@@ -16,15 +18,8 @@ namespace {
 
 using namespace std::string_literals;
 
-class GridFileTest : public ::testing::Test {
+class GridFileTest : public tallyvex::testing::DataFolderTest {
 protected:
-    // Runs `body` in one committed action.
-    template <typename Body>
-    void act(Body body) {
-        store::Action action(dir);
-        body(action);
-        action.commit();
-    }
     Grid read(int slot, int teams) {
         store::Action action(dir);
         return readGrid(action, slot, teams);
@@ -33,9 +28,6 @@ protected:
         store::Action action(dir);
         return gridWritten(action, slot, teams);
     }
-
-    tallyvex::testing::TempFolder folder;
-    store::DataDir dir{folder.path()};
 };
 
 // Four 16-byte records: length (little-endian), text, zero bytes.

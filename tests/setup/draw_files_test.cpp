@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_folder_test.h"
+
 #include "setup/draw_tables.h"
 #include "store/action.h"
 #include "store/data_dir.h"
@@ -38,18 +40,7 @@ Drawn drawn(int teams, const std::vector<int>& courts, int teamsPerCourt = 2) {
     return s;
 }
 
-class DrawFilesTest : public ::testing::Test {
-protected:
-    template <typename Body>
-    void act(Body body) {
-        store::Action action(dir);
-        body(action);
-        action.commit();
-    }
-
-    TempFolder folder;
-    store::DataDir dir{folder.path()};
-};
+using DrawFilesTest = tallyvex::testing::DataFolderTest;
 
 TEST(DrawFileNamesTest, carryTheSlotLessOne) {
     EXPECT_EQ(lineFileName(1), "fLine0.Fil");

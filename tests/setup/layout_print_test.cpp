@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/print_pages.h"
+
 #include <algorithm>
 #include <initializer_list>
 #include <string>
@@ -27,21 +29,7 @@ std::string render(int teams, ByeStyle style = ByeStyle::Standard) {
     return preview.job ? print::renderText(*preview.job) : std::string("(nothing)");
 }
 
-std::vector<std::string> pagesOf(const std::string& rendering) {
-    std::vector<std::string> pages(1);
-    std::size_t start = 0;
-    while (start < rendering.size()) {
-        const std::size_t end = rendering.find('\n', start);
-        const std::string line = rendering.substr(start, end - start);
-        if (line == "\f") {
-            pages.emplace_back();
-        } else {
-            pages.back() += line + "\n";
-        }
-        start = end + 1;
-    }
-    return pages;
-}
+using tallyvex::testing::pagesOf;
 
 long lineCount(const std::string& page) {
     return std::count(page.begin(), page.end(), '\n');

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/print_pages.h"
+
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
@@ -65,22 +67,7 @@ std::string render(const DrawPrintValues& v, const Draw& d, TicketMode mode = Ti
     return print::renderText(drawPrintJob(v, d.lines, d.plan, mode, random));
 }
 
-// The rendered pages of a job, split at the form-feed lines.
-std::vector<std::string> pagesOf(const std::string& rendering) {
-    std::vector<std::string> pages(1);
-    std::size_t start = 0;
-    while (start < rendering.size()) {
-        const std::size_t end = rendering.find('\n', start);
-        const std::string line = rendering.substr(start, end - start);
-        if (line == "\f") {
-            pages.emplace_back();
-        } else {
-            pages.back() += line + "\n";
-        }
-        start = end + 1;
-    }
-    return pages;
-}
+using tallyvex::testing::pagesOf;
 
 const std::string kDblsHeading = "     SPRING1" + sp(12) + "Dbls" + sp(15) + "SPRING1" + sp(13) + "Dbls";
 

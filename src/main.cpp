@@ -12,6 +12,7 @@
 
 #include "app/hub.h"
 #include "demo_script.h"
+#include "players/player_csv.h"
 #include "qt/host.h"
 #include "qt/startup.h"
 #include "setup/setup_windows.h"
@@ -33,7 +34,9 @@ const char* const kUsage =
     "       tallyvex --script FILE [--data-dir DIR] [--seed N] [--date YYYY-MM-DD] [--widgets]\n"
     "                                                     run a script headlessly (--widgets: mirrored\n"
     "                                                     in real offscreen widgets)\n"
-    "       tallyvex demo [--data-dir DIR]                play the demo headlessly\n";
+    "       tallyvex demo [--data-dir DIR]                play the demo headlessly\n"
+    "       tallyvex players import|export --db zur|local FILE [--data-dir DIR]\n"
+    "                                                     players from or to a CSV file\n";
 
 struct Options {
     bool demo = false;
@@ -177,8 +180,39 @@ fs::path freshDemoFolder() {
 
 }  // namespace
 
+// `tallyvex players ...`: the player databases from the command line, without any window.
+int runPlayers(std::vector<std::string> args) {
+    std::optional<fs::path> flag;
+    for (auto it = args.begin(); it != args.end();) {
+        if (*it == "--data-dir" && it + 1 != args.end()) {
+            flag = *(it + 1);
+            it = args.erase(it, it + 2);
+        } else {
+            ++it;
+        }
+    }
+    store::DataDir dir(store::DataDir::choose(flag));
+    std::unique_ptr<store::FolderLock> lock;
+    try {
+        dir.ensureWritable();
+        lock = store::FolderLock::acquire(dir.root());
+    } catch (const std::exception& e) {
+        std::cerr << "tallyvex: " << e.what() << "\n";
+        return kExitDataFolder;
+    }
+    if (!lock) {
+        std::cerr << "tallyvex: Tallyvex is already running on the data folder " << dir.root().string()
+                  << "; close it there first.\n";
+        return kExitAlreadyRunning;
+    }
+    return players::runPlayersCommand(args, dir.root(), std::cout, std::cerr);
+}
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args.front() == "players") {
+        return runPlayers(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
     const auto options = parseOptions(args);
     if (!options) {
         return kExitUsage;

@@ -1,0 +1,259 @@
+#include "players/name_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "store/action.h"
+#include "store/data_dir.h"
+#include "support/temp_folder.h"
+
+namespace tallyvex::players {
+namespace {
+
+using tallyvex::testing::TempFolder;
+
+std::string padded(std::string text, std::size_t length = kNameRecordLength) {
+    text.resize(length, ' ');
+    return text;
+}
+
+NameRecord nameOf(std::string line, std::string id, std::string last, std::string first,
+                  std::string club = "", std::string district = "", std::string rank = "",
+                  std::string sex = "") {
+    return NameRecord{std::move(line),  std::move(id),   std::move(last),
+                      std::move(first), std::move(club), std::move(district),
+                      std::move(rank),  std::move(sex),  ""};
+}
+
+class NameFileTest : public ::testing::Test {
+protected:
+    template <typename Body>
+    void act(Body body) {
+        store::Action action(dir);
+        body(action);
+        action.commit();
+    }
+
+    TempFolder folder;
+    store::DataDir dir{folder.path()};
+};
+
+TEST(NameHeaderTest, blankOrZeroCountsReadAsHeaderOnlyAndOnlyOneCompletes) {
+    EXPECT_EQ(parseNameHeader(std::string(50, '\0')), (NameHeader{1, false}));
+    EXPECT_EQ(parseNameHeader(padded("")), (NameHeader{1, false}));
+    EXPECT_EQ(parseNameHeader(padded("0   0")), (NameHeader{1, false}));
+    EXPECT_EQ(parseNameHeader(padded("17  1")), (NameHeader{17, true}));
+    EXPECT_EQ(parseNameHeader(padded("17  2")), (NameHeader{17, false}));
+    EXPECT_EQ(parseNameHeader(padded("9    1")), (NameHeader{9, true}));  // leading blanks of the flag
+}
+
+TEST(NameHeaderTest, textIsTwelveCharactersWithTheFlagInFive) {
+    EXPECT_EQ(nameHeaderText({5, false}), "5           ");
+    EXPECT_EQ(nameHeaderText({261, true}), "261 1       ");
+}
+
+TEST(NameRecordTest, parsesNineFieldsAndDropsThePaddingOfTheLast) {
+    const NameRecord full = parseNameRecord(padded("12#1001#Baker#Ann#Elks#D4#A#F#7"));
+    EXPECT_EQ(full, (NameRecord{"12", "1001", "Baker", "Ann", "Elks", "D4", "A", "F", "7"}));
+
+    // Cut off before the record number: the grid cannot correct such a row.
+    const NameRecord cut = parseNameRecord("12#1001#Baker#Ann#A very long club name here#D4#A#F");
+    EXPECT_EQ(cut.sex, "F");
+    EXPECT_EQ(cut.recordNumber, "");
+
+    const NameRecord shortRecord = parseNameRecord(padded("3#9#Lee"));
+    EXPECT_EQ(shortRecord.lastName, "Lee");
+    EXPECT_EQ(shortRecord.firstName, "");
+}
+
+TEST(FitTest, aRecordWithinFiftyStaysAsItIs) {
+    NameRecord r = nameOf("12", "1001", "Baker", "Ann", "Elks", "D4", "A", "F");
+    r.recordNumber = "7";
+    const FittedName fitted = fitNameRecord(r);
+    EXPECT_EQ(fitted.text, "12#1001#Baker#Ann#Elks#D4#A#F#7");
+    EXPECT_TRUE(fitted.shortened.empty());
+    EXPECT_EQ(fitted.record, r);
+}
+
+TEST(FitTest, theLongestOptionalFieldsAreCutEvenlyUntilTheRecordFits) {
+    // 2 + 4 + 18 + 12 + 12 + 3 + 1 + 1 + 3 + 8 separators = 64: 14 characters too many.
+    NameRecord r =
+        nameOf("12", "1001", "Worthington-Blakey", "Christabella", "Shuffle Club", "D12", "A", "F");
+    r.recordNumber = "100";
+    const FittedName fitted = fitNameRecord(r);
+    EXPECT_EQ(fitted.text, "12#1001#Worthingto#Christabe#Shuffle C#D12#A#F#100");
+    EXPECT_EQ(fitted.text.size(), 50u);
+    EXPECT_EQ(fitted.shortened, (std::vector<NameField>{kLastNameField, kClubField, kFirstNameField}));
+    EXPECT_EQ(shortenedMessage(fitted.shortened), "Last Name, Club, First Name shortened to fit the record");
+    EXPECT_EQ(shortenedMessage({}), "");
+}
+
+TEST(FitTest, neverCutsTheLineOrRecordNumberAndRefusesWhenOnlyTheyAreLeft) {
+    NameRecord r = nameOf(std::string(30, '7'), "1001", "Baker", "Ann", "Elks", "D4", "A", "F");
+    r.recordNumber = "123";
+    const FittedName fitted = fitNameRecord(r);
+    EXPECT_EQ(fitted.text.size(), 50u);
+    EXPECT_EQ(fitted.record.line, std::string(30, '7'));
+    EXPECT_EQ(fitted.record.recordNumber, "123");
+
+    r.line = std::string(40, '7');
+    EXPECT_THROW(fitNameRecord(r), std::invalid_argument);
+}
+
+TEST(FitTest, countsCharactersNotBytesAndKeepsTheNineFields) {
+    NameRecord r = nameOf("5", "1001", "Müller#Schön", "Zoë", "Club", "", "", "");
+    r.recordNumber = "2";
+    const FittedName fitted = fitNameRecord(r);
+    EXPECT_EQ(fitted.text, "5#1001#Müller Schön#Zoë#Club####2");
+    EXPECT_TRUE(fitted.shortened.empty());
+
+    NameRecord wide = nameOf("5", "1001", "ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ", "ÖÖÖÖÖÖÖÖÖÖÖÖ", "ÜÜÜÜÜÜÜÜÜÜÜÜ", "", "", "");
+    wide.recordNumber = "2";
+    // 1 + 4 + 18 + 12 + 12 + 1 + 8 = 56 characters, far more bytes.
+    const FittedName cut = fitNameRecord(wide);
+    EXPECT_EQ(cut.record.lastName, "ÄÄÄÄÄÄÄÄÄÄÄÄ");
+    EXPECT_EQ(cut.shortened, (std::vector<NameField>{kLastNameField}));
+}
+
+TEST(GridFieldTest, boxesKeepTheirWidthsWhenLeft) {
+    EXPECT_EQ(gridFieldText(kLastNameField, "Worthington-Blakeyson"), "Worthington-Blakey");
+    EXPECT_EQ(gridFieldText(kLastNameField, "Müllerschönberger-Ö"), "Müllerschönberger-");
+    EXPECT_EQ(gridFieldText(kFirstNameField, "Christabellaa"), "Christabella");
+    EXPECT_EQ(gridFieldText(kClubField, "Shuffle Clubs"), "Shuffle Club");
+    EXPECT_EQ(gridFieldText(kDistrictField, "D123"), "D12");
+    EXPECT_EQ(gridFieldText(kRankField, "pro"), "P");
+    EXPECT_EQ(gridFieldText(kRankField, "élite"), "É");
+    EXPECT_EQ(gridFieldText(kRankField, "7a"), "7");
+    EXPECT_EQ(gridFieldText(kRankField, ""), "");
+    EXPECT_EQ(gridFieldText(kSexField, "male"), "m");
+    EXPECT_EQ(gridFieldText(kLineField, "1234"), "1234");
+    EXPECT_EQ(gridFieldText(kIdField, "123456"), "123456");
+    EXPECT_FALSE(invalidGridId("1234"));
+    EXPECT_TRUE(invalidGridId("12345"));
+}
+
+TEST(DatabaseRecordTest, lineNumberKeepsThreeCharactersAndTheClubRuleApplies) {
+    NameRecord boxes = nameOf("1234", "17", "Baker", "Ann", "Elks", "D4", "A", "F");
+    boxes.recordNumber = "2";
+    FittedName fitted = databaseNameRecord(boxes);
+    EXPECT_EQ(fitted.text, "123#17#Baker#Ann#Elks#D4#A#F#2");
+    EXPECT_TRUE(fitted.shortened.empty());
+
+    // Eight fields of 39 characters: the club keeps its first 39 - 32 = 7.
+    boxes = nameOf("12", "1001", "Baker", "Christabella", "Shuffle Club", "D1", "A", "F");
+    boxes.recordNumber = "2";
+    fitted = databaseNameRecord(boxes);
+    EXPECT_EQ(fitted.record.club, "Shuffle");
+    EXPECT_EQ(fitted.shortened, (std::vector<NameField>{kClubField}));
+
+    // A total of 38 leaves the club alone.
+    boxes.firstName = "Christabell";
+    fitted = databaseNameRecord(boxes);
+    EXPECT_EQ(fitted.record.club, "Shuffle Club");
+    EXPECT_TRUE(fitted.shortened.empty());
+}
+
+TEST_F(NameFileTest, aMissingNameFileIsAnEmptyListAndTheFirstEntryGoesToRecordTwo) {
+    act([](store::Action& a) {
+        EXPECT_EQ(readNameHeader(a, 1), (NameHeader{1, false}));
+        EXPECT_TRUE(readNames(a, 1).empty());
+    });
+    EXPECT_FALSE(folder.has("fName0.Fil"));
+
+    act([](store::Action& a) {
+        const NewNameResult result =
+            recordNewName(a, 1, nameOf("1234", "1001", "Baker", "Ann", "Elks", "", "A"));
+        EXPECT_EQ(result.outcome, NewNameResult::Outcome::Recorded);
+        EXPECT_EQ(result.oldCount, 1);
+        EXPECT_EQ(result.appended.position, 2);
+    });
+    EXPECT_EQ(folder.bytes("fName0.Fil"), padded("2") + padded("123#1001#Baker#Ann#Elks##A##2"));
+
+    act([](store::Action& a) {
+        const NewNameResult result = recordNewName(a, 1, nameOf("4", "1002", "Cole", "Bo"));
+        EXPECT_EQ(result.oldCount, 2);
+        EXPECT_EQ(result.appended.position, 3);
+        const std::vector<StoredName> names = readNames(a, 1);
+        ASSERT_EQ(names.size(), 2u);
+        EXPECT_EQ(names[1].position, 3);
+        EXPECT_EQ(names[1].record.recordNumber, "3");
+    });
+    EXPECT_EQ(folder.bytes("fName0.Fil"),
+              padded("3") + padded("123#1001#Baker#Ann#Elks##A##2") + padded("4#1002#Cole#Bo#####3"));
+}
+
+TEST_F(NameFileTest, aDoublesLineRecordedTwiceGivesTwoRecordsWithThatLine) {
+    act([](store::Action& a) {
+        recordNewName(a, 3, nameOf("7", "1", "Baker", "Ann"));
+        recordNewName(a, 3, nameOf("7", "2", "Cole", "Bo"));
+    });
+    EXPECT_EQ(folder.bytes("fName2.Fil"),
+              padded("3") + padded("7#1#Baker#Ann#####2") + padded("7#2#Cole#Bo#####3"));
+}
+
+TEST_F(NameFileTest, noLineNumberOrACompletedListWritesNothing) {
+    act([](store::Action& a) {
+        for (const char* line : {"", "0", "abc", "-3"}) {
+            const NewNameResult result = recordNewName(a, 1, nameOf(line, "1001", "Baker", "Ann"));
+            EXPECT_EQ(result.outcome, NewNameResult::Outcome::NeedLineNumber) << line;
+            EXPECT_EQ(result.message, "Need Line Number");
+        }
+        EXPECT_FALSE(a.hasChanges());
+    });
+
+    const std::string completed = padded("2   1") + padded("1#1#Baker#Ann#####2");
+    folder.put("fName0.Fil", completed);
+    act([](store::Action& a) {
+        const NewNameResult result = recordNewName(a, 1, nameOf("2", "1002", "Cole", "Bo"));
+        EXPECT_EQ(result.outcome, NewNameResult::Outcome::Ignored);
+        EXPECT_EQ(result.message, "");
+        EXPECT_FALSE(a.hasChanges());
+    });
+    EXPECT_EQ(folder.bytes("fName0.Fil"), completed);
+}
+
+TEST_F(NameFileTest, readingStopsAtANeverWrittenRecord) {
+    folder.put("fName0.Fil", padded("5") + padded("1#1#Baker#Ann#####2") + std::string(50, '\0') +
+                                 padded("3#3#Dunn#Cy#####4") + padded("4#4#Eck#Di#####5"));
+    act([](store::Action& a) {
+        const std::vector<StoredName> names = readNames(a, 1);
+        ASSERT_EQ(names.size(), 1u);
+        EXPECT_EQ(names[0].position, 2);
+        EXPECT_EQ(names[0].record.lastName, "Baker");
+    });
+}
+
+TEST_F(NameFileTest, recordsBeyondTheCountAreNotRead) {
+    folder.put("fName0.Fil", padded("2") + padded("1#1#Baker#Ann#####2") + padded("3#3#Dunn#Cy#####3"));
+    act([](store::Action& a) { EXPECT_EQ(readNames(a, 1).size(), 1u); });
+}
+
+TEST_F(NameFileTest, aRemovedNameKeepsItsRecordWithLineZero) {
+    folder.put("fName0.Fil", padded("3") + padded("1#1#Baker#Ann#####2") + padded("2#2#Cole#Bo#Elks####3"));
+    act([](store::Action& a) { removeName(a, 1, 3); });
+    EXPECT_EQ(folder.bytes("fName0.Fil"),
+              padded("3") + padded("1#1#Baker#Ann#####2") + padded("0#2#Cole#Bo#Elks####3"));
+}
+
+TEST_F(NameFileTest, theHeaderKeepsTheUnusedRestOfItsRecord) {
+    folder.put("fName0.Fil", padded("1   1       unused by the name list") + padded("1#1#Baker#Ann#####2"));
+    act([](store::Action& a) { writeNameHeader(a, 1, NameHeader{2, false}); });
+    EXPECT_EQ(folder.bytes("fName0.Fil"),
+              padded("2           unused by the name list") + padded("1#1#Baker#Ann#####2"));
+}
+
+TEST_F(NameFileTest, writingARecordSetsItsRecordNumber) {
+    act([](store::Action& a) {
+        NameRecord r = nameOf("9", "5", "Baker", "Ann");
+        r.recordNumber = "77";
+        writeName(a, 2, 4, r);
+    });
+    // A new file gets a blank header in front of the record.
+    EXPECT_EQ(folder.bytes("fName1.Fil"),
+              padded("1") + std::string(100, '\0') + padded("9#5#Baker#Ann#####4"));
+}
+
+}  // namespace
+}  // namespace tallyvex::players

@@ -13,6 +13,7 @@
 #include "app/hub.h"
 #include "demo_script.h"
 #include "players/player_csv.h"
+#include "players/players_form.h"
 #include "qt/host.h"
 #include "qt/startup.h"
 #include "setup/setup_windows.h"
@@ -105,6 +106,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
 void registerWindows(app::Hub& hub) {
     app::registerAppWindows(hub);
     setup::registerSetupWindows(hub);
+    players::registerPlayersWindows(hub);
 }
 
 std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& dir) {

@@ -48,6 +48,27 @@ tick
 expect window frmSelect
 expect lblEntr(0) caption "12"
 expect lblEntr(1) caption "8"
+# Names for both tournaments: generated sample players, the list finished (names placed on the chart lines)
+# and printed in line order.
+click chkTn(0)
+click Tool(0)
+expect window frmPlayers
+menu "Gen Names"
+click cmdSort
+answer No
+click cmdPrnt
+tick
+menu itmStatus
+click chkTn(1)
+click Tool(0)
+expect window frmPlayers
+menu "Gen Names"
+click cmdSort
+answer Yes
+click cmdPrnt
+tick
+menu itmStatus
+expect window frmSelect
 menu itmExit
 expect ended
 )";

@@ -4,10 +4,6 @@
 
 namespace tallyvex::app {
 
-std::string slotFileName(std::string_view prefix, int slot) {
-    return std::string(prefix) + std::to_string(slot - 1) + ".Fil";
-}
-
 void deleteTournament(store::Action& action, int slot, const CourtRelease& releaseCourts, int& stage) {
     stage = 1;
     if (releaseCourts) {

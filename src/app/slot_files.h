@@ -17,8 +17,7 @@ inline constexpr std::string_view kNamePrefix = "fName";
 inline constexpr std::string_view kCourtPrefix = "fCourt";
 inline constexpr std::string_view kCourtQueuePrefix = "fCourtq";
 
-// "fLine" and slot 1 give "fLine0.Fil".
-std::string slotFileName(std::string_view prefix, int slot);
+using store::slotFileName;
 
 // Gives a tournament's courts back to the court pool before its court files go. The court subsystem
 // provides it; without one the pool is left as it is.

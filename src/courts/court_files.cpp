@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "store/cp1252.h"
+#include "store/data_dir.h"
 #include "store/packed.h"
 
 namespace tallyvex::courts {
@@ -45,7 +46,7 @@ std::string slotName(std::string_view prefix, int slot) {
     if (slot < 1 || slot > 8) {
         throw CourtError("No tournament slot " + std::to_string(slot));
     }
-    return std::string(prefix) + std::to_string(slot - 1) + ".Fil";
+    return store::slotFileName(prefix, slot);
 }
 
 std::string joinedText(std::vector<std::string> fields) {

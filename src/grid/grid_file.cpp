@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "grid/schedule_tables.h"
+#include "store/data_dir.h"
 #include "store/packed.h"
 
 namespace tallyvex::grid {
@@ -43,7 +44,7 @@ std::string recordText(std::string_view file, int teams, int record) {
 }  // namespace
 
 std::string gridFileName(int slot) {
-    return std::string(kGridPrefix) + std::to_string(slot - 1) + ".Fil";
+    return store::slotFileName(kGridPrefix, slot);
 }
 
 std::size_t gridRecordLength(int teams) {

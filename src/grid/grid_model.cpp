@@ -162,11 +162,7 @@ std::string gridRowText(int teams, const std::vector<int>& fields) {
     for (std::size_t j = 0; j < static_cast<std::size_t>(std::max(teams, 0)); ++j) {
         texts.push_back(std::to_string(j < fields.size() ? fields[j] : 0));
     }
-    std::string text = store::joinFields(texts);
-    if (!text.empty()) {
-        text.pop_back();  // no '#' after the last field
-    }
-    return text;
+    return store::joinSeparated(texts);
 }
 
 }  // namespace tallyvex::grid

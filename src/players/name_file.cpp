@@ -29,9 +29,7 @@ std::string joinNineFields(const NameRecord& record) {
     for (std::size_t f = 0; f < kNameFieldCount; ++f) {
         fields.push_back(record[static_cast<NameField>(f)]);
     }
-    std::string text = store::joinFields(fields);
-    text.pop_back();
-    return text;
+    return store::joinSeparated(fields);
 }
 
 // Upper-cases a Latin letter, including the accented letters Windows-1252 holds.

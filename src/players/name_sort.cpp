@@ -48,13 +48,6 @@ std::vector<std::string> teamFields(const store::RecordFile& lines, int record) 
     return fields;
 }
 
-// The fields joined by '#' without one after the last.
-std::string joinWithoutEnd(const std::vector<std::string>& fields) {
-    std::string text = store::joinFields(fields);
-    text.pop_back();
-    return text;
-}
-
 // The first character's Windows-1252 code, 0 for an empty text.
 int firstCode(std::string_view utf8) {
     const std::string bytes = store::toCp1252(store::leftChars(utf8, 1));
@@ -284,7 +277,7 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
             lastLine = line;
         }
         fields[0] = std::string(kWaitingMark);
-        lines.write(line + 1, joinWithoutEnd(fields));
+        lines.write(line + 1, store::joinSeparated(fields));
     }
     for (const auto& [line, display] : placed) {
         std::vector<std::string> fields = teamFields(lines, line + 1);

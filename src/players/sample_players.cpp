@@ -81,10 +81,8 @@ const std::array<SamplePlayer, kSamplePlayerCount>& samplePlayers() {
 }
 
 std::string sampleEntryText(const SamplePlayer& player) {
-    std::string text = store::joinFields({std::string(player.id), std::string(player.lastName),
-                                          std::string(player.firstName), "", "", "", ""});
-    text.pop_back();
-    return text;
+    return store::joinSeparated({std::string(player.id), std::string(player.lastName),
+                                 std::string(player.firstName), "", "", "", ""});
 }
 
 }  // namespace tallyvex::players

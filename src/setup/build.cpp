@@ -6,6 +6,7 @@
 #include "grid/grid_file.h"
 #include "setup/draw_files.h"
 #include "store/cp1252.h"
+#include "store/data_dir.h"
 
 namespace tallyvex::setup {
 
@@ -17,14 +18,10 @@ courts::LinePair courtPair(const std::optional<LinePair>& pair) {
     return pair ? courts::LinePair{pair->first, pair->second} : courts::LinePair{};
 }
 
-std::string nameFileName(int slot) {
-    return "fName" + std::to_string(slot - 1) + ".Fil";
-}
-
 // A rebuilt tournament needs its names checked again: the name file header keeps its record count (first four
 // characters) and loses the completed mark.
 void clearNamesCompleted(store::Action& action, int slot) {
-    const std::string name = nameFileName(slot);
+    const std::string name = store::slotFileName("fName", slot);
     if (!action.exists(name)) {
         return;
     }

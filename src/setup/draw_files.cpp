@@ -3,27 +3,12 @@
 #include <stdexcept>
 
 #include "store/cp1252.h"
+#include "store/data_dir.h"
 #include "store/packed.h"
 
 namespace tallyvex::setup {
 
 namespace {
-
-constexpr int kSlotCount = 8;
-
-std::string slotFileName(std::string_view prefix, int slot) {
-    if (slot < 1 || slot > kSlotCount) {
-        throw std::out_of_range("no tournament slot " + std::to_string(slot));
-    }
-    return std::string(prefix) + std::to_string(slot - 1) + ".Fil";
-}
-
-// Fields joined by '#' without a '#' after the last one.
-std::string joinWithoutEnd(const std::vector<std::string>& fields) {
-    std::string text = store::joinFields(fields);
-    text.pop_back();
-    return text;
-}
 
 struct LevelRange {
     int first = 0;
@@ -42,7 +27,7 @@ LevelRange levelRange(int level) {
 }
 
 std::string positionText(int record, std::string_view line) {
-    return joinWithoutEnd({std::to_string(record), std::string(line), "0"});
+    return store::joinSeparated({std::to_string(record), std::string(line), "0"});
 }
 
 void replaceFile(store::Action& action, const std::string& name, std::size_t length,
@@ -58,11 +43,11 @@ void replaceFile(store::Action& action, const std::string& name, std::size_t len
 }  // namespace
 
 std::string lineFileName(int slot) {
-    return slotFileName("fLine", slot);
+    return store::slotFileName("fLine", slot);
 }
 
 std::string chartFileName(int slot) {
-    return slotFileName("fChart", slot);
+    return store::slotFileName("fChart", slot);
 }
 
 std::string lineHeaderText(int lastRecord) {
@@ -79,9 +64,9 @@ std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int roun
     const std::optional<TeamCourt> court = teamCourt(plan, line);
     // A waiting team's end is never read; it gets the head, where a single pair plays.
     const char end = court ? static_cast<char>(court->end) : static_cast<char>(CourtEnd::Head);
-    return joinWithoutEnd({std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1), round,
-                           round, std::to_string(court ? court->court : 0), std::string(1, end),
-                           std::string(kNamePlaceholder)});
+    return store::joinSeparated({std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1),
+                                 round, round, std::to_string(court ? court->court : 0), std::string(1, end),
+                                 std::string(kNamePlaceholder)});
 }
 
 std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& plan, int rounds) {

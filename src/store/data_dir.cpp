@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <stdexcept>
 #include <system_error>
 #include <vector>
 
@@ -130,6 +131,13 @@ FolderLock::~FolderLock() {
     if (m_fd >= 0) {
         ::close(m_fd);
     }
+}
+
+std::string slotFileName(std::string_view prefix, int slot) {
+    if (slot < 1 || slot > 8) {
+        throw std::out_of_range("no tournament slot " + std::to_string(slot));
+    }
+    return std::string(prefix) + std::to_string(slot - 1) + ".Fil";
 }
 
 }  // namespace tallyvex::store

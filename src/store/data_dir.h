@@ -38,6 +38,10 @@ private:
     FileSystem* m_files;
 };
 
+// The data files of the eight tournament slots carry slot - 1 in their names: prefix "fLine" and slot 1 give
+// "fLine0.Fil". Throws std::out_of_range for a slot outside 1 to 8.
+std::string slotFileName(std::string_view prefix, int slot);
+
 // One program at a time per data folder: holds an exclusive lock on "tallyvex.lock" while alive.
 class FolderLock {
 public:

@@ -62,4 +62,12 @@ std::string field(std::string_view record, std::size_t i) {
         record.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
+std::string joinSeparated(const std::vector<std::string>& fields) {
+    std::string text = joinFields(fields);
+    if (!text.empty()) {
+        text.pop_back();
+    }
+    return text;
+}
+
 }  // namespace tallyvex::store

@@ -14,6 +14,9 @@ std::vector<std::string> splitFields(std::string_view record);
 // Joins fields, each followed by '#': {"a", "b"} gives "a#b#".
 std::string joinFields(const std::vector<std::string>& fields);
 
+// Joins fields with '#' between them and none after the last: {"a", "b"} gives "a#b"; no fields give "".
+std::string joinSeparated(const std::vector<std::string>& fields);
+
 // A record holding no '#' counts as never written.
 bool hasFields(std::string_view record);
 

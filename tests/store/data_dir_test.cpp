@@ -241,5 +241,12 @@ TEST(FolderLock, UnopenableLockFileIsAnError) {
     EXPECT_THROW(FolderLock::acquire(folder.path() / "missing"), StoreError);
 }
 
+TEST(SlotFileName, CarriesTheSlotLessOneAndRefusesOtherSlots) {
+    EXPECT_EQ(slotFileName("fLine", 1), "fLine0.Fil");
+    EXPECT_EQ(slotFileName("fCourtq", 8), "fCourtq7.Fil");
+    EXPECT_THROW(slotFileName("fLine", 0), std::out_of_range);
+    EXPECT_THROW(slotFileName("fLine", 9), std::out_of_range);
+}
+
 }  // namespace
 }  // namespace tallyvex::store

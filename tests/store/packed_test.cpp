@@ -31,6 +31,13 @@ TEST(PackedFields, JoinThenSplitGivesTheFieldsBack) {
     EXPECT_EQ(joinFields({}), "");
 }
 
+TEST(PackedFields, JoinSeparatedPutsNoHashAfterTheLastField) {
+    EXPECT_EQ(joinSeparated({"3", "1001", "Lee", ""}), "3#1001#Lee#");
+    EXPECT_EQ(joinSeparated({"0"}), "0");
+    EXPECT_EQ(joinSeparated({}), "");
+    EXPECT_EQ(splitFields(joinSeparated({"a", "", "c"})), (std::vector<std::string>{"a", "", "c"}));
+}
+
 TEST(PackedFields, FieldByIndex) {
     const std::string record = "1#A#22#*#   ";
     EXPECT_EQ(field(record, 0), "1");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_folder_test.h"
+
 #include <string>
 #include <vector>
 
@@ -27,18 +29,7 @@ NameRecord nameOf(std::string line, std::string id, std::string last, std::strin
                       std::move(rank),  std::move(sex),  ""};
 }
 
-class NameFileTest : public ::testing::Test {
-protected:
-    template <typename Body>
-    void act(Body body) {
-        store::Action action(dir);
-        body(action);
-        action.commit();
-    }
-
-    TempFolder folder;
-    store::DataDir dir{folder.path()};
-};
+using NameFileTest = tallyvex::testing::DataFolderTest;
 
 TEST(NameHeaderTest, blankOrZeroCountsReadAsHeaderOnlyAndOnlyOneCompletes) {
     EXPECT_EQ(parseNameHeader(std::string(50, '\0')), (NameHeader{1, false}));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/data_folder_test.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -44,14 +46,8 @@ const std::vector<std::string> kFourLines{"5   0", "1#2#1#1#1#H#0", "2#2#1#1#1#H
 const std::vector<std::string> kFiveOfEight{"6   0",         "2#2#2#2#2#H#0", "4#2#2#2#2#H#0",
                                             "6#2#2#2#0#H#0", "7#3#1#1#1#H#0", "8#3#1#1#1#H#0"};
 
-class NameSortTest : public ::testing::Test {
+class NameSortTest : public tallyvex::testing::DataFolderTest {
 protected:
-    template <typename Body>
-    void act(Body body) {
-        store::Action action(dir);
-        body(action);
-        action.commit();
-    }
     SortResult sort(SortOrder order) {
         SortResult result;
         act([&](store::Action& a) {
@@ -68,9 +64,6 @@ protected:
         });
         return result;
     }
-
-    TempFolder folder;
-    store::DataDir dir{folder.path()};
 };
 
 std::vector<SortEntry> entries(const std::vector<long>& keys) {

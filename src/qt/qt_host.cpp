@@ -1061,7 +1061,8 @@ bool QtHost::mouseEvent(ControlView& view, QObject* watched, QMouseEvent* event)
                 if (clickAgain) {
                     form.click(c, button, shift, ctrl);
                 } else {
-                    form.dblClick(c, shift, ctrl);
+                    // The first press of the double click has already clicked.
+                    form.secondClick(c, shift, ctrl);
                 }
             });
             return true;
@@ -1084,7 +1085,8 @@ void QtHost::clickTextBox(QWidget* widget, ui::MouseButton button, bool shift, b
     const std::string text = c.text;
     run([&] {
         if (doubleClick) {
-            form.dblClick(c, shift, ctrl);
+            // The first press of the double click has already clicked.
+            form.secondClick(c, shift, ctrl);
         } else {
             form.click(c, button, shift, ctrl);
         }

@@ -266,6 +266,10 @@ void Form::click(Control& c, MouseButton button, bool shift, bool ctrl) {
 
 void Form::dblClick(Control& c, bool shift, bool ctrl) {
     click(c, MouseButton::Left, shift, ctrl);
+    secondClick(c, shift, ctrl);
+}
+
+void Form::secondClick(Control& c, bool shift, bool ctrl) {
     if (!m_open || !c.visible || !c.enabled) {
         return;
     }

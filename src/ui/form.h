@@ -85,6 +85,8 @@ public:
     // --- gestures
     void click(Control& c, MouseButton button = MouseButton::Left, bool shift = false, bool ctrl = false);
     void dblClick(Control& c, bool shift = false, bool ctrl = false);
+    // The second press of a double click whose first press already went through click(): DblClick only.
+    void secondClick(Control& c, bool shift = false, bool ctrl = false);
     void mouseMove(Control& c);
     void pressKey(Control& c, const Key& key, bool shift = false, bool ctrl = false);
     void type(Control& c, std::string_view text);

@@ -96,6 +96,8 @@ public:
         });
         on(Event::MouseDown, "cmdGo", record("MouseDown"));
         on(Event::DblClick, "lstPlayers", record("DblClick"));
+        on(Event::Click, "lblHover", record("LabelClick"));
+        on(Event::DblClick, "lblHover", record("LabelDblClick"));
         on(Event::Click, "lstPlayers", record("ListClick"));
         on(Event::Click, "cboKind", record("ComboClick"));
         // A locked check box refuses to change: the widget has to follow the model, not the mouse.
@@ -424,6 +426,18 @@ TEST_F(QtHostTest, aListClickPicksTheEntryAndADoubleClickFollows) {
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(form->control("lstPlayers").text, "Cy");
     EXPECT_EQ(list->currentRow(), 2);
+}
+
+TEST_F(QtHostTest, aDoubleClickClicksOnceThenDoubleClicks) {
+    form->log.clear();
+    // What the window system sends: a press and release, then the second press as a double click.
+    QLabel* label = widget<QLabel>("lblHover");
+    QTest::mouseClick(label, Qt::LeftButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &second);
+    QTest::mouseRelease(label, Qt::LeftButton);
+    EXPECT_EQ(form->log, (std::vector<std::string>{"LabelClick", "LabelDblClick"}));
 }
 
 TEST_F(QtHostTest, aScrollBarMoveGoesThroughTheModel) {

@@ -216,7 +216,7 @@ void Form::setFocus(Control& c) {
     }
 }
 
-void Form::focusNext() {
+void Form::focusNext(bool back) {
     std::vector<Control*> order;
     for (auto& c : m_controls) {
         if (c->canFocus() && c->tabStop) {
@@ -228,6 +228,9 @@ void Form::focusNext() {
     }
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    if (back) {
+        std::reverse(order.begin(), order.end());
+    }
     auto it = std::find(order.begin(), order.end(), m_focused);
     Control* next = (it == order.end() || it + 1 == order.end()) ? order.front() : *(it + 1);
     setFocus(*next);
@@ -306,7 +309,7 @@ void Form::pressKey(Control& c, const Key& key, bool shift, bool ctrl) {
         }
     }
     if (key.code == keys::kTab) {
-        focusNext();
+        focusNext(shift);
         return;
     }
     fire(Event::KeyDown, c, args);

@@ -79,8 +79,8 @@ public:
     // Moves the focus, running LostFocus of the old control and GotFocus of the new one.
     void setFocus(Control& control);
     void setFocus(std::string_view name, int index = -1) { setFocus(control(name, index)); }
-    // The next control in tab order that can take the focus.
-    void focusNext();
+    // The next (or, going back, the previous) control in tab order that can take the focus.
+    void focusNext(bool back = false);
 
     // --- gestures
     void click(Control& c, MouseButton button = MouseButton::Left, bool shift = false, bool ctrl = false);

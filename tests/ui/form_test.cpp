@@ -149,6 +149,11 @@ TEST_F(FormTest, tabMovesAlongTheTabOrderSkippingHiddenAndNonStops) {
     EXPECT_EQ(form.focused(), &b);
     form.pressKey(b, Key{keys::kTab, ""});
     EXPECT_EQ(form.focused(), &a);
+    // Shift+Tab goes back, wrapping from the first to the last.
+    form.pressKey(a, Key{keys::kTab, ""}, true);
+    EXPECT_EQ(form.focused(), &b);
+    form.pressKey(b, Key{keys::kTab, ""}, true);
+    EXPECT_EQ(form.focused(), &a);
 }
 
 TEST_F(FormTest, aHandlerThatClosesTheFormStopsTheRestOfTheGesture) {

@@ -24,24 +24,6 @@ PlaceholderForm::PlaceholderForm(Hub& hub, std::string_view name, std::string ca
     installSharedParts(*this, hub);
 }
 
-SetupPlaceholderForm::SetupPlaceholderForm(Hub& hub)
-    : PlaceholderForm(hub, windows::kSize, "Tournament Parameters") {}
-
-void SetupPlaceholderForm::load() {
-    if (!hub().setupDeleteMode()) {
-        return;
-    }
-    hub().setSetupDeleteMode(false);
-    const int slot = hub().selected().slot;
-    hub().runAction("Delete Data Error ", [this, slot](store::Action& action, int& stage) {
-        if (hub().services().messageBox(kAreYouSure, ui::Buttons::YesNo) != ui::Answer::Yes) {
-            return;
-        }
-        deleteTournament(action, slot, hub().courtRelease(), stage);
-    });
-    hub().navigate(*this, windows::kSelect);
-}
-
 RegistrationPlaceholderForm::RegistrationPlaceholderForm(Hub& hub)
     : ui::Form(hub, std::string(windows::kReg), "Registration") {
     width = 9000;
@@ -129,8 +111,7 @@ void registerPlaceholderWindows(Hub& hub) {
             return std::make_unique<PlaceholderForm>(hub, name, caption);
         });
     };
-    hub.registerWindow(std::string(windows::kSize),
-                       [&hub](ui::App&) { return std::make_unique<SetupPlaceholderForm>(hub); });
+    main(windows::kSize, "Tournament Parameters");
     main(windows::kPlayers, "Player Names");
     main(windows::kCharts, "Elimination Chart");
     main(windows::kCourts, "Court Assignments");

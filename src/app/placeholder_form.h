@@ -1,7 +1,7 @@
 #pragma once
 // Stand-ins for the windows that later versions fill in. Each main stand-in already carries its caption, the
-// shared menus, the printer label and its Tool buttons, so navigation works end to end. The set-up stand-in
-// already carries out the deletion of a tournament; the help stand-in shows and prints its help file.
+// shared menus, the printer label and its Tool buttons, so navigation works end to end. The help stand-in
+// shows and prints its help file.
 
 #include <string>
 #include <string_view>
@@ -13,8 +13,6 @@ namespace tallyvex::app {
 
 class Hub;
 
-inline constexpr const char* kAreYouSure = "ARE YOU SURE ABOUT THIS?";
-
 class PlaceholderForm : public ui::Form {
 public:
     PlaceholderForm(Hub& hub, std::string_view name, std::string caption);
@@ -24,13 +22,6 @@ protected:
 
 private:
     Hub& m_hub;
-};
-
-// frmSize: in delete mode it asks, deletes the selected tournament and returns to the selection window.
-class SetupPlaceholderForm : public PlaceholderForm {
-public:
-    explicit SetupPlaceholderForm(Hub& hub);
-    void load() override;
 };
 
 // frmReg: opened from the selection window; EXIT returns there.

@@ -23,6 +23,9 @@ using store::slotFileName;
 // provides it; without one the pool is left as it is.
 using CourtRelease = std::function<void(store::Action& action, int slot)>;
 
+// The question before a tournament is deleted.
+inline constexpr const char* kAreYouSure = "ARE YOU SURE ABOUT THIS?";
+
 // Deletes the tournament of a slot within one action: releases its courts, deletes its court, court queue,
 // chart, line, fees and name files (missing ones are no error) and frees its slot record. `stage` counts
 // the steps for the action's error message.

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "app/hub.h"
-#include "app/placeholder_form.h"
 #include "app/registry.h"
 #include "app/shared_menus.h"
 #include "app/slot_files.h"

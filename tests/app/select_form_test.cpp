@@ -73,19 +73,6 @@ TEST_F(SelectFormTest, clearHostEmptiesTheHostAndDeletesTheRegistry) {
     EXPECT_EQ(folder.bytes("fInfo.fil"), record64("4" + std::string(23, ' ') + "Ann"));
 }
 
-TEST_F(SelectFormTest, deletionReleasesTheSelectedSlotsCourtsThroughTheHub) {
-    folder.put("fInfo.fil", activeRegistry());
-    int released = 0;
-    hub.setCourtRelease([&](store::Action&, int slot) { released = slot; });
-    startAtSelection();
-    services.answers.push_back(ui::Answer::Yes);
-    click("cmdDelete");
-    EXPECT_EQ(released, 3);
-    EXPECT_EQ(shown().name(), "frmSelect");
-    EXPECT_EQ(c("chkTn(2)").text, "Tn_3");
-    EXPECT_FALSE(hub.selected().active);
-}
-
 TEST_F(SelectFormTest, consolationColourStartsEmptyAndFollowsTheOptionButtons) {
     startAtSelection();
     EXPECT_TRUE(c("Option1").checked);

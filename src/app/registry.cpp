@@ -46,10 +46,6 @@ std::string fieldText(std::string_view raw) {
     return text;
 }
 
-int clampedValue(std::string_view text, int max) {
-    return static_cast<int>(std::min<long>(store::fieldValue(text), max));
-}
-
 }  // namespace
 
 RegistryHeader readHeader(store::Action& action) {
@@ -61,7 +57,7 @@ RegistryHeader readHeader(store::Action& action) {
         return piece;
     };
     RegistryHeader header;
-    header.selectedSlot = clampedValue(next(kSelectedSlotWidth), 9999);
+    header.selectedSlot = store::fieldInt(next(kSelectedSlotWidth), 9999);
     header.courtsInUse = fieldText(next(kCourtsInUseWidth));
     header.location = fieldText(next(kLocationWidth));
     header.director = fieldText(next(kDirectorWidth));
@@ -154,11 +150,11 @@ std::string courtsInUseText(long first, long last) {
 }
 
 int firstCourt(std::string_view courtsInUse) {
-    return clampedValue(store::leftChars(courtsInUse, 2), 99);
+    return store::fieldInt(store::leftChars(courtsInUse, 2), 99);
 }
 
 int lastCourt(std::string_view courtsInUse) {
-    return clampedValue(store::rightChars(courtsInUse, 2), 99);
+    return store::fieldInt(store::rightChars(courtsInUse, 2), 99);
 }
 
 bool activeFlag(const std::vector<SlotRow>& rows) {

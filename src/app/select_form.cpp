@@ -43,8 +43,9 @@ constexpr std::array<const char*, 4> kConsolationCaptions = {"Red", "Green", "Bl
 constexpr int kRowTop = 420;
 constexpr int kRowStep = 330;
 
+// Numbers on the window are 16-bit.
 int shortValue(std::string_view text) {
-    return static_cast<int>(std::min<long>(store::fieldValue(text), 32767));
+    return store::fieldInt(text, 32767);
 }
 
 std::string optionName(std::size_t i) {

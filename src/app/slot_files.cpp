@@ -1,6 +1,7 @@
 #include "app/slot_files.h"
 
 #include "app/registry.h"
+#include "tournament/slot_files.h"
 
 namespace tallyvex::app {
 
@@ -9,12 +10,12 @@ void deleteTournament(store::Action& action, int slot, const CourtRelease& relea
     if (releaseCourts) {
         releaseCourts(action, slot);
     }
-    stage = 2;
-    action.remove(slotFileName(kCourtPrefix, slot));
-    action.remove(slotFileName(kCourtQueuePrefix, slot));
-    stage = 3;
-    for (const std::string_view prefix : {kChartPrefix, kLinePrefix, kFeesPrefix, kNamePrefix}) {
-        action.remove(slotFileName(prefix, slot));
+    for (const tournament::SlotFile file : tournament::kSlotFiles) {
+        // The court files go first, then the rest of the tournament's data.
+        const bool courtFile =
+            file == tournament::SlotFile::Court || file == tournament::SlotFile::CourtQueue;
+        stage = courtFile ? 2 : 3;
+        action.remove(tournament::slotFileName(file, slot));
     }
     stage = 4;
     resetSlot(action, slot);

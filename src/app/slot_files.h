@@ -1,6 +1,5 @@
 #pragma once
-// The files that belong to one tournament slot, named by a prefix and n = slot - 1 ("fLine0.Fil" for slot 1),
-// and the deletion of a tournament.
+// The deletion of a tournament: its files (named by the slot table) and its slot record.
 
 #include <functional>
 #include <string>
@@ -9,15 +8,6 @@
 #include "store/action.h"
 
 namespace tallyvex::app {
-
-inline constexpr std::string_view kChartPrefix = "fChart";
-inline constexpr std::string_view kLinePrefix = "fLine";
-inline constexpr std::string_view kFeesPrefix = "fFees";
-inline constexpr std::string_view kNamePrefix = "fName";
-inline constexpr std::string_view kCourtPrefix = "fCourt";
-inline constexpr std::string_view kCourtQueuePrefix = "fCourtq";
-
-using store::slotFileName;
 
 // Gives a tournament's courts back to the court pool before its court files go. The court subsystem
 // provides it; without one the pool is left as it is.

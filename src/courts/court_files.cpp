@@ -4,17 +4,14 @@
 #include <climits>
 
 #include "store/cp1252.h"
-#include "store/data_dir.h"
 #include "store/packed.h"
+#include "tournament/slot_files.h"
 
 namespace tallyvex::courts {
 
 namespace {
 
-int fieldInt(std::string_view field) {
-    const long value = store::fieldValue(field);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
+using store::fieldInt;
 
 std::string lineText(int line) {
     return line == 0 ? std::string(" ") : std::to_string(line);
@@ -40,13 +37,6 @@ std::vector<int> linesFrom(const std::vector<std::string>& fields, std::size_t f
 
 std::string fieldOr(const std::vector<std::string>& fields, std::size_t i) {
     return i < fields.size() ? fields[i] : std::string();
-}
-
-std::string slotName(std::string_view prefix, int slot) {
-    if (slot < 1 || slot > 8) {
-        throw CourtError("No tournament slot " + std::to_string(slot));
-    }
-    return store::slotFileName(prefix, slot);
 }
 
 std::string joinedText(std::vector<std::string> fields) {
@@ -133,11 +123,11 @@ std::vector<PoolEntry> listPool(const CourtPool& pool, int firstCourt, int lastC
 }
 
 std::string courtFileName(int slot) {
-    return slotName(kCourtPrefix, slot);
+    return tournament::slotFileName(tournament::SlotFile::Court, slot);
 }
 
 std::string queueFileName(int slot) {
-    return slotName(kQueuePrefix, slot);
+    return tournament::slotFileName(tournament::SlotFile::CourtQueue, slot);
 }
 
 std::optional<CourtRecord> readCourt(store::Action& action, int slot, int court) {
@@ -164,7 +154,7 @@ std::string courtText(const CourtRecord& record) {
 
 void writeCourt(store::Action& action, int slot, const CourtRecord& record) {
     if (record.court < 1 || record.court > kMaxCourt) {
-        throw CourtError("No court " + std::to_string(record.court));
+        throw store::Error("No court " + std::to_string(record.court));
     }
     std::size_t lineCount = record.lines.size();
     // Leave out the oldest fields rather than cut one: only fields followed by '#' are read back.
@@ -178,7 +168,7 @@ void writeCourt(store::Action& action, int slot, const CourtRecord& record) {
 
 void clearCourt(store::Action& action, int slot, int court) {
     if (court < 1 || court > kMaxCourt) {
-        throw CourtError("No court " + std::to_string(court));
+        throw store::Error("No court " + std::to_string(court));
     }
     store::RecordFile file(action, courtFileName(slot), kCourtRecordLength);
     file.write(court, "");

@@ -18,25 +18,18 @@
 
 namespace tallyvex::courts {
 
-class CourtError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 inline constexpr std::string_view kPoolFile = "fPool.fil";
 inline constexpr std::size_t kPoolRecordLength = 52;
 inline constexpr int kPoolRecords = 4;
 inline constexpr int kCourtsPerPoolRecord = 25;
 inline constexpr int kMaxCourt = 100;
 
-inline constexpr std::string_view kCourtPrefix = "fCourt";
 inline constexpr std::size_t kCourtRecordLength = 128;
 // A court record holds at most fields 0 to 32.
 inline constexpr int kMaxCourtLastField = 32;
 // From this LastField on, the court board moves no pairs on or off the court ("Court History Full").
 inline constexpr int kHistoryFullLastField = 31;
 
-inline constexpr std::string_view kQueuePrefix = "fCourtq";
 inline constexpr std::size_t kQueueRecordLength = 200;
 
 enum class PoolState : int {
@@ -86,9 +79,9 @@ struct CourtRecord {
     int lastField() const { return 3 + static_cast<int>(lines.size()); }
 };
 
-// "fCourt0.Fil" for slot 1. Throws CourtError for a slot outside 1 to 8.
+// "fCourt0.Fil" for slot 1. Throws store::Error for a slot outside 1 to 8.
 std::string courtFileName(int slot);
-// "fCourtq0.Fil" for slot 1. Throws CourtError for a slot outside 1 to 8.
+// "fCourtq0.Fil" for slot 1. Throws store::Error for a slot outside 1 to 8.
 std::string queueFileName(int slot);
 
 // Record c of the slot's court file, or nullopt when it holds no '#' (or c is outside 1 to 100).
@@ -96,7 +89,7 @@ std::string queueFileName(int slot);
 std::optional<CourtRecord> readCourt(store::Action& action, int slot, int court);
 // Writes record.court: fields 0 to LastField each followed by '#', then "*", padded to 128. The record
 // never holds a cut field: should the fields not fit, the last ones (the oldest history) are left out.
-// Throws CourtError when record.court is outside 1 to 100.
+// Throws store::Error when record.court is outside 1 to 100.
 void writeCourt(store::Action& action, int slot, const CourtRecord& record);
 // Writes record c as blank (spaces), so that it reads as empty.
 void clearCourt(store::Action& action, int slot, int court);

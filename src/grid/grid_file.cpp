@@ -6,12 +6,12 @@
 #include "grid/schedule_tables.h"
 #include "store/data_dir.h"
 #include "store/packed.h"
+#include "tournament/slot_files.h"
 
 namespace tallyvex::grid {
 
 namespace {
 
-constexpr std::string_view kGridPrefix = "fChart";
 
 bool validTeams(int teams) {
     return teams >= 1 && teams <= kMaxTeams;
@@ -22,7 +22,7 @@ std::string recordBytes(int teams, std::string_view text) {
     std::string bytes = store::packVarText(text);
     const std::size_t length = gridRecordLength(teams);
     if (bytes.size() > length) {
-        throw GridError("Grid text of " + std::to_string(text.size()) + " characters does not fit a " +
+        throw store::Error("Grid text of " + std::to_string(text.size()) + " characters does not fit a " +
                         std::to_string(length) + "-byte record");
     }
     bytes.resize(length, '\0');
@@ -44,7 +44,7 @@ std::string recordText(std::string_view file, int teams, int record) {
 }  // namespace
 
 std::string gridFileName(int slot) {
-    return store::slotFileName(kGridPrefix, slot);
+    return tournament::slotFileName(tournament::SlotFile::Chart, slot);
 }
 
 std::size_t gridRecordLength(int teams) {
@@ -66,7 +66,7 @@ bool writeGrid(store::Action& action, int slot, int teams) {
 
 void writeGridRow(store::Action& action, int slot, int teams, int record, const std::vector<int>& fields) {
     if (!validTeams(teams) || record < 1 || record > teams) {
-        throw GridError("Grid record " + std::to_string(record) + " of " + std::to_string(teams) + " lines");
+        throw store::Error("Grid record " + std::to_string(record) + " of " + std::to_string(teams) + " lines");
     }
     const std::string bytes = recordBytes(teams, gridRowText(teams, fields));
     std::string file = action.readBytes(gridFileName(slot)).value_or("");

@@ -13,11 +13,6 @@
 
 namespace tallyvex::grid {
 
-class GridError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // "fChart0.Fil" for slot 1.
 std::string gridFileName(int slot);
 // 4 x T bytes.
@@ -28,7 +23,7 @@ std::size_t gridRecordLength(int teams);
 bool writeGrid(store::Action& action, int slot, int teams);
 
 // Writes record r (1 to T) from fields 0 to T - 1 (missing fields as 0), keeping the other records.
-// Throws GridError when r or T is out of range or the text does not fit the record.
+// Throws store::Error when r or T is out of range or the text does not fit the record.
 void writeGridRow(store::Action& action, int slot, int teams, int record, const std::vector<int>& fields);
 
 // The text of record r, as stored. A missing file or record, or a length that runs past the record or the

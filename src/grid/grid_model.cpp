@@ -41,8 +41,7 @@ int fieldNumber(std::string_view text) {
         return 0;
     }
     const bool negative = text[start] == '-';
-    const long magnitude =
-        std::min<long>(store::fieldValue(text.substr(negative ? start + 1 : start)), INT_MAX);
+    const int magnitude = store::fieldInt(text.substr(negative ? start + 1 : start));
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 

@@ -5,17 +5,13 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/slot_files.h"
 #include "store/cp1252.h"
 #include "store/packed.h"
+#include "tournament/slot_files.h"
 
 namespace tallyvex::players {
 
 namespace {
-
-int clampedValue(std::string_view text) {
-    return static_cast<int>(std::min<long>(store::fieldValue(text), INT_MAX));
-}
 
 std::string withoutTrailingPadding(std::string text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) {
@@ -30,21 +26,6 @@ std::string joinNineFields(const NameRecord& record) {
         fields.push_back(record[static_cast<NameField>(f)]);
     }
     return store::joinSeparated(fields);
-}
-
-// Upper-cases a Latin letter, including the accented letters Windows-1252 holds.
-std::string upperFirst(std::string_view text) {
-    std::string first = store::leftChars(text, 1);
-    if (first.size() == 1 && first[0] >= 'a' && first[0] <= 'z') {
-        first[0] = static_cast<char>(first[0] - 'a' + 'A');
-    } else if (first.size() == 2 && static_cast<unsigned char>(first[0]) == 0xC3) {
-        // U+00E0 to U+00FE (but not U+00F7, the division sign) are lower-case letters 0x20 above theirs.
-        const auto second = static_cast<unsigned char>(first[1]);
-        if (second >= 0xA0 && second <= 0xBE && second != 0xB7) {
-            first[1] = static_cast<char>(second - 0x20);
-        }
-    }
-    return first;
 }
 
 store::RecordFile nameFile(store::Action& action, int slot) {
@@ -82,15 +63,15 @@ const std::string& NameRecord::operator[](NameField f) const {
 }
 
 std::string nameFileName(int slot) {
-    return app::slotFileName(app::kNamePrefix, slot);
+    return tournament::slotFileName(tournament::SlotFile::Name, slot);
 }
 
 NameHeader parseNameHeader(std::string_view record) {
     const std::string count = store::leftChars(record, kNameCountWidth);
     const std::string flag = store::leftChars(record.substr(std::min(record.size(), count.size())), 4);
     NameHeader header;
-    header.count = std::max(1, clampedValue(count));
-    header.completed = clampedValue(flag) == 1;
+    header.count = std::max(1, store::fieldInt(count));
+    header.completed = store::fieldInt(flag) == 1;
     return header;
 }
 
@@ -155,7 +136,7 @@ std::string gridFieldText(NameField field, std::string_view text) {
         case kDistrictField:
             return store::leftChars(text, kGridDistrictWidth);
         case kRankField:
-            return upperFirst(text);
+            return store::upperFirst(text);
         case kSexField:
             return store::leftChars(text, kGridSexWidth);
         default:
@@ -190,6 +171,17 @@ FittedName databaseNameRecord(const NameRecord& boxes) {
 
 NameHeader readNameHeader(store::Action& action, int slot) {
     return parseNameHeader(nameFile(action, slot).read(1));
+}
+
+void clearCompletedMark(store::Action& action, int slot) {
+    if (!action.exists(nameFileName(slot))) {
+        return;
+    }
+    store::RecordFile file = nameFile(action, slot);
+    const std::string header = file.read(1);
+    if (store::leftChars(header.substr(kNameCountWidth), 1) == "1") {
+        file.writePrefix(1, store::leftChars(header, kNameCountWidth) + "    ");
+    }
 }
 
 void writeNameHeader(store::Action& action, int slot, const NameHeader& header) {

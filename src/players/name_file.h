@@ -120,6 +120,9 @@ bool invalidGridId(std::string_view text);
 FittedName databaseNameRecord(const NameRecord& boxes);
 
 NameHeader readNameHeader(store::Action& action, int slot);
+// Takes the completed mark (a "1" in character 5) off an existing name file's header, keeping the
+// record count as stored: the list must be finished again.
+void clearCompletedMark(store::Action& action, int slot);
 // Writes the header's 12 characters, keeping the rest of record 1 (blanks in a new file).
 void writeNameHeader(store::Action& action, int slot, const NameHeader& header);
 

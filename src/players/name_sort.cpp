@@ -5,48 +5,18 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/slot_files.h"
 #include "players/sample_players.h"
 #include "store/cp1252.h"
 #include "store/packed.h"
+#include "tournament/line_file.h"
 
 namespace tallyvex::players {
 
 namespace {
 
-constexpr std::size_t kLineHeaderWidth = 8;
-constexpr std::string_view kWaitingMark = "$";
-constexpr std::string_view kNamedMark = "*";
-
-int clampedValue(std::string_view text) {
-    return static_cast<int>(std::min<long>(store::fieldValue(text), INT_MAX));
-}
-
-std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-struct LineHeader {
-    int count = 0;
-    bool namesPlaced = false;
-};
-
-LineHeader readLineHeader(const store::RecordFile& lines) {
-    const std::string header = lines.read(1);
-    const std::string count = store::leftChars(header, 4);
-    return {clampedValue(count), clampedValue(store::leftChars(header.substr(count.size()), 4)) == 1};
-}
-
-// The first seven fields of a team record; fields it does not reach are empty.
-std::vector<std::string> teamFields(const store::RecordFile& lines, int record) {
-    std::vector<std::string> fields = store::splitFields(lines.read(record));
-    fields.resize(kLineNamesField + 1);
-    return fields;
-}
+using tournament::kMovedMark;
+using tournament::kNamedMark;
+using tournament::kTeamNames;
 
 // The first character's Windows-1252 code, 0 for an empty text.
 int firstCode(std::string_view utf8) {
@@ -55,10 +25,6 @@ int firstCode(std::string_view utf8) {
 }
 
 }  // namespace
-
-std::string lineFileName(int slot) {
-    return app::slotFileName(app::kLinePrefix, slot);
-}
 
 int playersPerLine(std::string_view type) {
     return type == "Dbls" ? 2 : 1;
@@ -204,8 +170,7 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
     }
 
     stage = 3;
-    store::RecordFile lines(action, lineFileName(slot), kLineRecordLength);
-    const LineHeader lineHeader = readLineHeader(lines);
+    const tournament::LineHeader lineHeader = tournament::readLineHeader(action, slot);
     if (lineHeader.count < 2) {
         result.outcome = Outcome::NeedTournamentSize;
         result.message = std::string(kNeedTournamentSize);
@@ -220,7 +185,7 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
     stage = 4;
     std::vector<int> lineNumbers;
     for (int k = 2; k <= lineHeader.count; ++k) {
-        lineNumbers.push_back(clampedValue(store::field(lines.read(k), 0)));
+        lineNumbers.push_back(tournament::teamLine(action, slot, k));
     }
 
     stage = 5;
@@ -235,7 +200,7 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
     std::vector<int> nameLines;
     for (int r = 2; r <= nameHeader.count; ++r) {
         records.push_back(parseNameRecord(names.read(r)));
-        nameLines.push_back(clampedValue(records.back().line));
+        nameLines.push_back(store::fieldInt(records.back().line));
     }
 
     stage = 6;
@@ -271,27 +236,27 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
     // each at its line's place before that place is needed.
     int lastLine = 0;
     for (int k = lineHeader.count; k >= 2; --k) {
-        std::vector<std::string> fields = teamFields(lines, k);
-        const int line = clampedValue(fields[0]);
+        std::vector<std::string> fields = tournament::readTeamFields(action, slot, k);
+        const int line = store::fieldInt(fields[tournament::kTeamLine]);
         if (k == lineHeader.count) {
             lastLine = line;
         }
-        fields[0] = std::string(kWaitingMark);
-        lines.write(line + 1, store::joinSeparated(fields));
+        fields[tournament::kTeamLine] = std::string(kMovedMark);
+        tournament::writeTeamRecord(action, slot, line + 1, fields, false);
     }
     for (const auto& [line, display] : placed) {
-        std::vector<std::string> fields = teamFields(lines, line + 1);
-        if (fields[0] == kWaitingMark) {
-            fields[kLineNamesField] = display;
-        } else if (fields[0] == kNamedMark) {
-            fields[kLineNamesField] += " & " + display;
+        std::vector<std::string> fields = tournament::readTeamFields(action, slot, line + 1);
+        if (fields[tournament::kTeamLine] == kMovedMark) {
+            fields[kTeamNames] = display;
+        } else if (fields[tournament::kTeamLine] == kNamedMark) {
+            fields[kTeamNames] += " & " + display;
         } else {
             continue;
         }
-        fields[0] = std::string(kNamedMark);
-        lines.write(line + 1, store::joinFields(fields));
+        fields[tournament::kTeamLine] = std::string(kNamedMark);
+        tournament::writeTeamRecord(action, slot, line + 1, fields, true);
     }
-    lines.writePrefix(1, store::padCut(std::to_string(lastLine + 1), 4) + store::padCut("1", 4));
+    tournament::writeLineHeader(action, slot, tournament::LineHeader{lastLine + 1, true});
 
     result.outcome = Outcome::Completed;
     result.boxes = {std::string(kListCompleted), "", ""};
@@ -329,11 +294,10 @@ GenerateResult generateNames(store::Action& action, int slot, int teams, int pla
         result.message = std::string(kTooManyGenerated);
         return result;
     }
-    const store::RecordFile lines(action, lineFileName(slot), kLineRecordLength);
     std::vector<std::string> lineNumbers;
     for (int pass = 0; pass < playersPerLine; ++pass) {
         for (int i = 1; i <= teams; ++i) {
-            lineNumbers.push_back(std::to_string(store::fieldValue(store::field(lines.read(i + 1), 0))));
+            lineNumbers.push_back(std::to_string(tournament::teamLine(action, slot, i + 1)));
         }
     }
     const std::vector<int> order = sampleOrder(random);
@@ -366,8 +330,8 @@ std::string correctedNamesField(std::string_view field, std::string_view newName
     if (amp == std::string_view::npos) {
         return std::string(newName);
     }
-    const std::string left = trimmed(field.substr(0, amp));
-    const std::string right = trimmed(field.substr(amp + 1));
+    const std::string left = store::trim(field.substr(0, amp));
+    const std::string right = store::trim(field.substr(amp + 1));
     return firstPartner ? std::string(newName) + " & " + right : left + " & " + std::string(newName);
 }
 
@@ -375,7 +339,7 @@ CorrectionResult recordCorrection(store::Action& action, int slot, std::string_v
                                   const NameRecord& row) {
     using Outcome = CorrectionResult::Outcome;
     CorrectionResult result;
-    const int position = clampedValue(rowRecordNumber);
+    const int position = store::fieldInt(rowRecordNumber);
     if (position < 1) {
         result.message = std::string(kInvalidRowSelected);
         return result;
@@ -394,15 +358,14 @@ CorrectionResult recordCorrection(store::Action& action, int slot, std::string_v
     if (line == 0 || !completed || line >= INT_MAX) {
         return result;
     }
-    store::RecordFile lines(action, lineFileName(slot), kLineRecordLength);
-    const std::string text = lines.read(static_cast<int>(line) + 1);
-    if (!store::hasFields(text)) {
+    const int lineRecord = static_cast<int>(line) + 1;
+    if (!tournament::teamRecordWritten(action, slot, lineRecord)) {
         return result;
     }
-    std::vector<std::string> fields = teamFields(lines, static_cast<int>(line) + 1);
-    fields[kLineNamesField] =
-        correctedNamesField(fields[kLineNamesField], result.written.record.displayName(), position % 2 == 0);
-    lines.write(static_cast<int>(line) + 1, store::joinFields(fields));
+    std::vector<std::string> fields = tournament::readTeamFields(action, slot, lineRecord);
+    fields[kTeamNames] =
+        correctedNamesField(fields[kTeamNames], result.written.record.displayName(), position % 2 == 0);
+    tournament::writeTeamRecord(action, slot, lineRecord, fields, true);
     result.carriedIntoLineFile = true;
     return result;
 }

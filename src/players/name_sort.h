@@ -18,10 +18,8 @@ namespace tallyvex::players {
 
 // A scratch copy of the name file in sorted order, rebuilt by every sort.
 inline constexpr std::string_view kSortedListFile = "fSort.lst";
-inline constexpr std::size_t kLineRecordLength = 60;
 inline constexpr int kMaxSortedNames = 260;
 inline constexpr int kMaxGeneratedNames = 128;
-inline constexpr std::size_t kLineNamesField = 6;
 
 inline constexpr std::string_view kCheckName = "Check Name";
 inline constexpr std::string_view kNeedTournamentSize = "Need Tournament Size";
@@ -35,9 +33,6 @@ inline constexpr std::string_view kMissingCaption = "Missing Ln#'s ";
 inline constexpr std::string_view kExtraCaption = "Extra Ln#'s ";
 inline constexpr std::string_view kUnaccountedCaption = "Unaccounted ";
 inline constexpr std::string_view kListCompleted = "Player Name List Completed";
-
-// "fLine0.Fil" for slot 1.
-std::string lineFileName(int slot);
 
 // 2 for a doubles tournament ("Dbls"), 1 for singles.
 int playersPerLine(std::string_view type);

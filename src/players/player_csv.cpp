@@ -8,6 +8,8 @@
 #include <optional>
 #include <ostream>
 
+#include "store/packed.h"
+
 namespace tallyvex::players {
 
 namespace {
@@ -149,22 +151,8 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
-}
+using store::lowerAscii;
+using store::trim;
 
 // For each column of kPlayerColumns, its field index in the file.
 std::array<std::size_t, kColumnCount> headerOrder(const std::vector<CsvRecord>& records) {
@@ -181,7 +169,7 @@ std::array<std::size_t, kColumnCount> headerOrder(const std::vector<CsvRecord>& 
     std::array<bool, kColumnCount> seen{};
     const auto& header = records.front().fields;
     for (std::size_t f = 0; f < header.size(); ++f) {
-        const std::string name = lowerAscii(trimmed(header[f]));
+        const std::string name = lowerAscii(trim(header[f]));
         std::size_t c = 0;
         while (c < kColumnCount && kPlayerColumns[c] != name) {
             ++c;
@@ -196,7 +184,7 @@ std::array<std::size_t, kColumnCount> headerOrder(const std::vector<CsvRecord>& 
 }
 
 std::optional<long> parseId(std::string_view field) {
-    const std::string text = trimmed(field);
+    const std::string text = trim(field);
     long id = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, id);

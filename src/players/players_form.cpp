@@ -44,7 +44,7 @@ int columnOf(std::string_view name) {
 }
 
 int intValue(std::string_view text) {
-    return static_cast<int>(std::min<long>(store::fieldValue(text), 1000000));
+    return store::fieldInt(text, 1000000);
 }
 
 }  // namespace

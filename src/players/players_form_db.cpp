@@ -287,7 +287,7 @@ void PlayersForm::finishList() {
 }
 
 void PlayersForm::genNames() {
-    const int teams = static_cast<int>(std::min<long>(store::fieldValue(m_hub.selected().teams), 32767));
+    const int teams = store::fieldInt(m_hub.selected().teams, 32767);
     const int perLine = playersPerLine(m_hub.selected().type);
     GenerateResult result;
     const bool done = runUnstaged(kGenerationError, [&](store::Action& action) {

@@ -4,32 +4,16 @@
 
 #include "courts/court_states.h"
 #include "grid/grid_file.h"
+#include "players/name_file.h"
 #include "setup/draw_files.h"
-#include "store/cp1252.h"
-#include "store/data_dir.h"
+#include "tournament/line_file.h"
 
 namespace tallyvex::setup {
 
 namespace {
 
-constexpr std::size_t kNameRecordLength = 50;
-
 courts::LinePair courtPair(const std::optional<LinePair>& pair) {
     return pair ? courts::LinePair{pair->first, pair->second} : courts::LinePair{};
-}
-
-// A rebuilt tournament needs its names checked again: the name file header keeps its record count (first four
-// characters) and loses the completed mark.
-void clearNamesCompleted(store::Action& action, int slot) {
-    const std::string name = store::slotFileName("fName", slot);
-    if (!action.exists(name)) {
-        return;
-    }
-    store::RecordFile names(action, name, kNameRecordLength);
-    const std::string header = names.read(1);
-    if (store::leftChars(header.substr(4), 1) == "1") {
-        names.writePrefix(1, store::leftChars(header, 4) + "    ");
-    }
 }
 
 void writeCourts(store::Action& action, int slot, const SizeParameters& parameters, const CourtPlan& plan) {
@@ -72,8 +56,9 @@ void writeTournament(store::Action& action, int slot, const SizeParameters& para
                      const TournamentPlan& plan, const courts::CourtPool& pool) {
     courts::writePool(action, pool);
     writeCourts(action, slot, parameters, plan.courts);
-    clearNamesCompleted(action, slot);
-    writeLineFile(action, slot, lineFileRecords(plan.draw, plan.courts, parameters.roundCount));
+    // A rebuilt tournament needs its names checked again.
+    players::clearCompletedMark(action, slot);
+    tournament::replaceLineFile(action, slot, lineFileRecords(plan.draw, plan.courts, parameters.roundCount));
     if (parameters.roundRobin()) {
         action.remove(chartFileName(slot));
         grid::writeGrid(action, slot, parameters.teamCount);

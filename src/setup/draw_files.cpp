@@ -3,8 +3,9 @@
 #include <stdexcept>
 
 #include "store/cp1252.h"
-#include "store/data_dir.h"
 #include "store/packed.h"
+#include "tournament/line_file.h"
+#include "tournament/slot_files.h"
 
 namespace tallyvex::setup {
 
@@ -30,28 +31,10 @@ std::string positionText(int record, std::string_view line) {
     return store::joinSeparated({std::to_string(record), std::string(line), "0"});
 }
 
-void replaceFile(store::Action& action, const std::string& name, std::size_t length,
-                 const std::vector<std::string>& records) {
-    // A rebuilt tournament keeps nothing of an earlier, larger one.
-    action.remove(name);
-    store::RecordFile file(action, name, length);
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        file.write(static_cast<int>(k + 1), records[k]);
-    }
-}
-
 }  // namespace
 
-std::string lineFileName(int slot) {
-    return store::slotFileName("fLine", slot);
-}
-
 std::string chartFileName(int slot) {
-    return store::slotFileName("fChart", slot);
-}
-
-std::string lineHeaderText(int lastRecord) {
-    return store::padCut(std::to_string(lastRecord), kLineCountWidth) + "0";
+    return tournament::slotFileName(tournament::SlotFile::Chart, slot);
 }
 
 std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int rounds, int line) {
@@ -64,13 +47,14 @@ std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int roun
     const std::optional<TeamCourt> court = teamCourt(plan, line);
     // A waiting team's end is never read; it gets the head, where a single pair plays.
     const char end = court ? static_cast<char>(court->end) : static_cast<char>(CourtEnd::Head);
-    return store::joinSeparated({std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1),
-                                 round, round, std::to_string(court ? court->court : 0), std::string(1, end),
-                                 std::string(kNamePlaceholder)});
+    return tournament::teamRecordText({std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1),
+                                       round, round, std::to_string(court ? court->court : 0),
+                                       std::string(1, end), std::string(tournament::kNamesPlaceholder)},
+                                      false);
 }
 
 std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& plan, int rounds) {
-    std::vector<std::string> records{lineHeaderText(draw.teamCount() + 1)};
+    std::vector<std::string> records{tournament::lineHeaderText({draw.teamCount() + 1, false})};
     for (int line = 1; line <= static_cast<int>(draw.lineTable.size()); ++line) {
         if (draw.state(line) != LineState::Empty) {
             records.push_back(teamRecordText(draw, plan, rounds, line));
@@ -110,12 +94,13 @@ std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds) {
     return records;
 }
 
-void writeLineFile(store::Action& action, int slot, const std::vector<std::string>& records) {
-    replaceFile(action, lineFileName(slot), kLineRecordLength, records);
-}
-
 void writeChartFile(store::Action& action, int slot, const std::vector<std::string>& records) {
-    replaceFile(action, chartFileName(slot), kChartRecordLength, records);
+    // A rebuilt tournament keeps nothing of an earlier, larger chart.
+    action.remove(chartFileName(slot));
+    store::RecordFile file(action, chartFileName(slot), kChartRecordLength);
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        file.write(static_cast<int>(k + 1), records[k]);
+    }
 }
 
 }  // namespace tallyvex::setup

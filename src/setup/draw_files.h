@@ -1,7 +1,7 @@
 #pragma once
-// The first content of a tournament's line file ("fLine<n>.Fil", 60-byte team records) and chart file
-// ("fChart<n>.Fil", 10-byte position records), n = slot - 1. Records are built as texts first, so the
-// set-up can check everything before it writes; the writers replace the whole file.
+// The first content of a tournament's line file (team records) and chart file ("fChart<n>.Fil", 10-byte
+// position records, n = slot - 1). Records are built as texts first, so the set-up can check everything
+// before it writes; the writers replace the whole file.
 
 #include <cstddef>
 #include <string>
@@ -13,20 +13,10 @@
 
 namespace tallyvex::setup {
 
-inline constexpr std::size_t kLineRecordLength = 60;
 inline constexpr std::size_t kChartRecordLength = 10;
-inline constexpr std::size_t kLineCountWidth = 4;
-// Field 6 of a team record until the name list puts the names there; nothing reads it before.
-inline constexpr std::string_view kNamePlaceholder = "0";
 
-// "fLine0.Fil" for slot 1.
-std::string lineFileName(int slot);
 // "fChart0.Fil" for slot 1.
 std::string chartFileName(int slot);
-
-// Record 1 of the line file: the highest record in use, left-justified in 4 characters, then the names flag
-// "0" (names not entered yet).
-std::string lineHeaderText(int lastRecord);
 
 // The team record of `line`: line, level, entry round, round, court, end, placeholder. A team with a bye
 // stands one level lower and starts in round 2; a waiting team has court 0.
@@ -43,8 +33,7 @@ std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& 
 // ("<record>#<line>#0").
 std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds);
 
-// Replace the slot's file with `records` (record 1 first), each padded to the record length.
-void writeLineFile(store::Action& action, int slot, const std::vector<std::string>& records);
+// Replaces the slot's chart file with `records` (record 1 first), each padded to the record length.
 void writeChartFile(store::Action& action, int slot, const std::vector<std::string>& records);
 
 }  // namespace tallyvex::setup

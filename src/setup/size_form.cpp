@@ -83,14 +83,6 @@ bool replacesOnType(const ui::Control& c) {
     return c.name == "TnName" || c.name == "TnEntries" || c.name == "TnPtnr";
 }
 
-std::string upperFirst(std::string_view text) {
-    std::string first = store::leftChars(text, 1);
-    if (first.size() == 1 && first[0] >= 'a' && first[0] <= 'z') {
-        first[0] = static_cast<char>(first[0] - 'a' + 'A');
-    }
-    return first;
-}
-
 }  // namespace
 
 SizeForm::SizeForm(app::Hub& hub, SizeRunValues& values, SizeHooks hooks)
@@ -127,7 +119,7 @@ SizeForm::SizeForm(app::Hub& hub, SizeRunValues& values, SizeHooks hooks)
     on(Event::Click, "cmdLayout", [this](EventArgs&) {
         if (m_hooks.layoutPreview) {
             const int teams =
-                static_cast<int>(std::min<long>(store::fieldValue(control("TnEntries").text), 32767));
+                store::fieldInt(control("TnEntries").text, 32767);
             m_hooks.layoutPreview(*this, teams, control("chkCat", 1).checked, m_values.specialByes);
         }
     });
@@ -212,7 +204,7 @@ void SizeForm::addFocusHandlers() {
             } else if (c.name == "TnEntries") {
                 c.text = store::leftChars(c.text, 3);
             } else if (c.name == "TnPtnr") {
-                c.text = upperFirst(c.text);
+                c.text = store::upperFirst(c.text);
             } else if (c.name == "TnCourts") {
                 setMessage(kLeftCourts);
             }
@@ -360,7 +352,7 @@ void SizeForm::finish() {
         }
         if (check->result.fault()) {
             setMessage(check->result.message);
-            throw ui::ActionFailed("the entries cannot be checked");
+            throw store::Error("the entries cannot be checked");
         }
         if (check->result.ok && m_hooks.refusal) {
             if (const std::string refusal = m_hooks.refusal(check->parameters); !refusal.empty()) {

@@ -18,25 +18,16 @@ int shortValue(long value) {
     return static_cast<int>(std::clamp<long>(value, -32768, 32767));
 }
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::vector<std::string_view> splitAtCommas(std::string_view text) {
-    std::vector<std::string_view> items;
+std::vector<std::string> splitAtCommas(std::string_view text) {
+    std::vector<std::string> items;
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = text.find(',', start);
         if (comma == std::string_view::npos) {
-            items.push_back(trimmed(text.substr(start)));
+            items.push_back(store::trim(text.substr(start)));
             return items;
         }
-        items.push_back(trimmed(text.substr(start, comma - start)));
+        items.push_back(store::trim(text.substr(start, comma - start)));
         start = comma + 1;
     }
 }
@@ -162,7 +153,7 @@ CheckResult checkPoolRange(const courts::CourtPool& pool, int firstCourt, int la
 
 CheckResult parseCourtList(std::string_view text, int firstCourt, int lastCourt, std::vector<int>& courts) {
     courts.clear();
-    const std::vector<std::string_view> items = splitAtCommas(text);
+    const std::vector<std::string> items = splitAtCommas(text);
     if (static_cast<int>(items.size()) > kMaxCourtItems) {
         return faultAt(kCourtInvalid, stages::kCourtList);
     }

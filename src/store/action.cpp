@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/cp1252.h"
+#include "store/packed.h"
 
 namespace tallyvex::store {
 
@@ -143,16 +144,6 @@ void replaceFile(FileSystem& files, const fs::path& root, const std::string& nam
     files.rename(temp, root / name);
 }
 
-std::string lowerKey(std::string_view name) {
-    std::string key(name);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return key;
-}
-
 void checkName(std::string_view name) {
     if (name.empty() || name.find('/') != std::string_view::npos || name == "." || name == "..") {
         throw std::invalid_argument("Not a data file name: " + std::string(name));
@@ -165,7 +156,7 @@ Action::Action(const DataDir& dir) : m_dir(dir) {}
 
 const Action::Pending& Action::current(std::string_view name) {
     checkName(name);
-    const std::string key = lowerKey(name);
+    const std::string key = lowerAscii(name);
     if (const auto changed = m_pending.find(key); changed != m_pending.end()) {
         return changed->second;
     }
@@ -179,7 +170,7 @@ const Action::Pending& Action::current(std::string_view name) {
 
 Action::Pending& Action::change(std::string_view name, bool load) {
     checkName(name);
-    const std::string key = lowerKey(name);
+    const std::string key = lowerAscii(name);
     if (const auto changed = m_pending.find(key); changed != m_pending.end()) {
         return changed->second;
     }
@@ -231,7 +222,7 @@ void Action::commit() {
         // that half-changed state, so it must not be written on top of it.
         if (files.exists(journal)) {
             recover(m_dir);
-            throw StoreError("An unfinished change in " + root.string() +
+            throw Error("An unfinished change in " + root.string() +
                              " has been undone; this change was not saved");
         }
         std::vector<JournalEntry> entries;
@@ -272,7 +263,7 @@ void Action::commit() {
             // journal back and undo the action, which still leaves every file as before or after.
             try {
                 files.syncDirectory(root);
-            } catch (const StoreError&) {
+            } catch (const Error&) {
             }
         }
     }
@@ -291,7 +282,7 @@ bool Action::recover(const DataDir& dir) {
         // A journal only ever gets its final name once complete, so a damaged one was damaged on disk.
         // The data files may be half changed; better to stop than to guess.
         if (!entries) {
-            throw StoreError("The journal " + journal.string() +
+            throw Error("The journal " + journal.string() +
                              " is damaged; the data files may be inconsistent");
         }
         for (const JournalEntry& entry : *entries) {

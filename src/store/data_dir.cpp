@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "store/packed.h"
+
 namespace tallyvex::store {
 
 namespace {
@@ -31,14 +33,7 @@ fs::path homeFolder() {
     if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr) {
         return user->pw_dir;
     }
-    throw StoreError("Cannot find the home folder: HOME is not set");
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return out;
+    throw Error("Cannot find the home folder", "HOME is not set");
 }
 
 }  // namespace
@@ -65,9 +60,8 @@ void DataDir::ensureWritable() const {
         m_files->createDirectories(m_root);
         m_files->writeFileSynced(probe, "probe");
         m_files->remove(probe);
-    } catch (const StoreError& error) {
-        throw StoreError("Cannot write to the data folder " + m_root.string() + ": " + error.reason(),
-                         error.reason());
+    } catch (const Error& error) {
+        throw Error("Cannot write to the data folder " + m_root.string(), error.cause());
     }
 }
 
@@ -106,8 +100,7 @@ std::unique_ptr<FolderLock> FolderLock::acquire(const fs::path& folder) {
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         const int err = errno;
-        std::string reason = std::generic_category().message(err);
-        throw StoreError("Cannot open the lock file " + file.string() + ": " + reason, reason);
+        throw Error("Cannot open the lock file " + file.string(), std::generic_category().message(err));
     }
     int result = -1;
     do {
@@ -119,8 +112,7 @@ std::unique_ptr<FolderLock> FolderLock::acquire(const fs::path& folder) {
         if (err == EWOULDBLOCK) {
             return nullptr;
         }
-        std::string reason = std::generic_category().message(err);
-        throw StoreError("Cannot lock " + file.string() + ": " + reason, reason);
+        throw Error("Cannot lock " + file.string(), std::generic_category().message(err));
     }
     return std::unique_ptr<FolderLock>(new FolderLock(fd));
 }
@@ -131,13 +123,6 @@ FolderLock::~FolderLock() {
     if (m_fd >= 0) {
         ::close(m_fd);
     }
-}
-
-std::string slotFileName(std::string_view prefix, int slot) {
-    if (slot < 1 || slot > 8) {
-        throw std::out_of_range("no tournament slot " + std::to_string(slot));
-    }
-    return std::string(prefix) + std::to_string(slot - 1) + ".Fil";
 }
 
 }  // namespace tallyvex::store

@@ -23,7 +23,7 @@ public:
     FileSystem& files() const { return *m_files; }
 
     // Creates the folder when missing and checks that it can be written.
-    // Throws StoreError with a message naming the folder otherwise.
+    // Throws Error with a message naming the folder otherwise.
     void ensureWritable() const;
 
     // The path of a data file by name, matched without regard to letter case ("fInfo.Fil" finds
@@ -38,14 +38,10 @@ private:
     FileSystem* m_files;
 };
 
-// The data files of the eight tournament slots carry slot - 1 in their names: prefix "fLine" and slot 1 give
-// "fLine0.Fil". Throws std::out_of_range for a slot outside 1 to 8.
-std::string slotFileName(std::string_view prefix, int slot);
-
 // One program at a time per data folder: holds an exclusive lock on "tallyvex.lock" while alive.
 class FolderLock {
 public:
-    // Returns nullptr when another process holds the lock. Throws StoreError when the lock file
+    // Returns nullptr when another process holds the lock. Throws Error when the lock file
     // cannot be opened.
     static std::unique_ptr<FolderLock> acquire(const fs::path& folder);
     ~FolderLock();

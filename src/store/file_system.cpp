@@ -14,8 +14,7 @@ namespace tallyvex::store {
 namespace {
 
 [[noreturn]] void fail(const std::string& doing, const fs::path& path, int err) {
-    std::string reason = std::generic_category().message(err);
-    throw StoreError("Cannot " + doing + " " + path.string() + ": " + reason, std::move(reason));
+    throw Error("Cannot " + doing + " " + path.string(), std::generic_category().message(err));
 }
 
 // Closes a descriptor on every path out; close() is checked explicitly where it matters.

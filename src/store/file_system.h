@@ -5,35 +5,20 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "store/error.h"
 
 namespace tallyvex::store {
 
 namespace fs = std::filesystem;
 
-// Thrown by every store function that meets an I/O failure; the message names the file.
-class StoreError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-    // `reason` is the bare cause ("Permission denied"), for callers that phrase their own message.
-    StoreError(const std::string& message, std::string reason)
-        : std::runtime_error(message), m_reason(std::move(reason)) {}
-
-    // The bare cause when known, else the whole message.
-    std::string reason() const { return m_reason.empty() ? std::string(what()) : m_reason; }
-
-private:
-    std::string m_reason;
-};
-
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // The whole file, or nullopt when it does not exist. Throws StoreError on other failures.
+    // The whole file, or nullopt when it does not exist. Throws Error on other failures.
     virtual std::optional<std::string> readFile(const fs::path& path) = 0;
     // Creates or replaces the file's content (not atomic on its own) and flushes it to the disk.
     virtual void writeFileSynced(const fs::path& path, const std::string& bytes) = 0;

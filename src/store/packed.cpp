@@ -1,6 +1,9 @@
 #include "store/packed.h"
 
+#include <algorithm>
 #include <limits>
+
+#include "store/cp1252.h"
 
 namespace tallyvex::store {
 
@@ -68,6 +71,42 @@ std::string joinSeparated(const std::vector<std::string>& fields) {
         text.pop_back();
     }
     return text;
+}
+
+int fieldInt(std::string_view field, int max) {
+    return static_cast<int>(std::min<long>(fieldValue(field), max));
+}
+
+std::string trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+std::string upperFirst(std::string_view text) {
+    std::string first = leftChars(text, 1);
+    if (first.size() == 1 && first[0] >= 'a' && first[0] <= 'z') {
+        first[0] = static_cast<char>(first[0] - 'a' + 'A');
+    } else if (first.size() == 2 && static_cast<unsigned char>(first[0]) == 0xC3) {
+        // U+00E0 to U+00FE (but not U+00F7, the division sign) are lower-case letters 0x20 above theirs.
+        const auto second = static_cast<unsigned char>(first[1]);
+        if (second >= 0xA0 && second <= 0xBE && second != 0xB7) {
+            first[1] = static_cast<char>(second - 0x20);
+        }
+    }
+    return first;
 }
 
 }  // namespace tallyvex::store

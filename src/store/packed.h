@@ -2,6 +2,7 @@
 // Packed records: fields joined by '#', left-justified and space-padded to a fixed length.
 // The one set of helpers every subsystem uses; nobody splits or pads records by hand.
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,18 @@ long fieldValue(std::string_view field);
 
 // Field i of a record, or "" when the record has fewer fields.
 std::string field(std::string_view record, std::size_t i);
+
+// fieldValue() as an int, capped at `max`: what a window or a rule counts with.
+int fieldInt(std::string_view field, int max = std::numeric_limits<int>::max());
+
+// --- Text helpers for fields and typed entries, ASCII-only where they change letters.
+
+// Without leading and trailing blanks and tabs.
+std::string trim(std::string_view text);
+// A-Z as a-z; every other byte as it is.
+std::string lowerAscii(std::string_view text);
+// The first character of a UTF-8 text, upper-cased when it is a Latin letter (including the accented
+// letters Windows-1252 holds): "y" gives "Y", "é" gives "É"; "" gives "".
+std::string upperFirst(std::string_view text);
 
 }  // namespace tallyvex::store

@@ -30,12 +30,6 @@ public:
     virtual void windowClosed(Form& form) = 0;
 };
 
-// Thrown inside an action to stop it with the action's error message (no file is written).
-class ActionFailed : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 class App {
 public:
     using FormFactory = std::function<std::unique_ptr<Form>(App&)>;

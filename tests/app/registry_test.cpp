@@ -181,10 +181,5 @@ TEST_F(RegistryTest, deletingATournamentRemovesItsFilesAndFreesItsSlot) {
     EXPECT_EQ(stage, 4);
 }
 
-TEST(SlotFiles, nameCarriesTheSlotLessOne) {
-    EXPECT_EQ(slotFileName(kLinePrefix, 1), "fLine0.Fil");
-    EXPECT_EQ(slotFileName(kCourtQueuePrefix, 8), "fCourtq7.Fil");
-}
-
 }  // namespace
 }  // namespace tallyvex::app

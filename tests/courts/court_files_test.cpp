@@ -149,8 +149,8 @@ TEST(CourtFileNames, CarryTheSlotLessOne) {
     EXPECT_EQ(courtFileName(8), "fCourt7.Fil");
     EXPECT_EQ(queueFileName(1), "fCourtq0.Fil");
     EXPECT_EQ(queueFileName(8), "fCourtq7.Fil");
-    EXPECT_THROW(courtFileName(0), CourtError);
-    EXPECT_THROW(queueFileName(9), CourtError);
+    EXPECT_THROW(courtFileName(0), store::Error);
+    EXPECT_THROW(queueFileName(9), store::Error);
 }
 
 TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
@@ -280,8 +280,8 @@ TEST_F(CourtFilesTest, CourtRecordTooLongLosesOnlyWholeOldestFields) {
 
     record.court = 0;
     inAction([&](store::Action& action) {
-        EXPECT_THROW(writeCourt(action, 1, record), CourtError);
-        EXPECT_THROW(clearCourt(action, 1, 101), CourtError);
+        EXPECT_THROW(writeCourt(action, 1, record), store::Error);
+        EXPECT_THROW(clearCourt(action, 1, 101), store::Error);
     });
 }
 

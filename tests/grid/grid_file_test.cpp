@@ -150,11 +150,11 @@ TEST_F(GridFileTest, rowWriteIntoAMissingFileFillsEarlierRecordsWithZeros) {
 TEST_F(GridFileTest, rowWriteRefusesBadRecordsAndTextsThatDoNotFit) {
     act([](store::Action& a) { writeGrid(a, 1, 4); });
     store::Action a(dir);
-    EXPECT_THROW(writeGridRow(a, 1, 4, 0, {0, 0, 0, 0}), GridError);
-    EXPECT_THROW(writeGridRow(a, 1, 4, 5, {0, 0, 0, 0}), GridError);
-    EXPECT_THROW(writeGridRow(a, 1, 17, 1, {}), GridError);
+    EXPECT_THROW(writeGridRow(a, 1, 4, 0, {0, 0, 0, 0}), store::Error);
+    EXPECT_THROW(writeGridRow(a, 1, 4, 5, {0, 0, 0, 0}), store::Error);
+    EXPECT_THROW(writeGridRow(a, 1, 17, 1, {}), store::Error);
     // "-100#-100#-100#0" needs 18 bytes of a 16-byte record.
-    EXPECT_THROW(writeGridRow(a, 1, 4, 1, {-100, -100, -100, 0}), GridError);
+    EXPECT_THROW(writeGridRow(a, 1, 4, 1, {-100, -100, -100, 0}), store::Error);
     EXPECT_FALSE(a.hasChanges());
 }
 

@@ -1,4 +1,5 @@
 #include "players/name_sort.h"
+#include "tournament/line_file.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ std::string names(const std::vector<std::string>& records) {
     return fileOf(records, kNameRecordLength);
 }
 std::string lines(const std::vector<std::string>& records) {
-    return fileOf(records, kLineRecordLength);
+    return fileOf(records, tournament::kLineRecordLength);
 }
 
 // Four lines, all playing in round 1, as the set-up leaves them.

@@ -8,6 +8,7 @@
 #include "store/action.h"
 #include "store/data_dir.h"
 #include "support/temp_folder.h"
+#include "tournament/line_file.h"
 
 namespace tallyvex::setup {
 namespace {
@@ -42,19 +43,11 @@ Drawn drawn(int teams, const std::vector<int>& courts, int teamsPerCourt = 2) {
 
 using DrawFilesTest = tallyvex::testing::DataFolderTest;
 
-TEST(DrawFileNamesTest, carryTheSlotLessOne) {
-    EXPECT_EQ(lineFileName(1), "fLine0.Fil");
-    EXPECT_EQ(chartFileName(1), "fChart0.Fil");
-    EXPECT_EQ(lineFileName(8), "fLine7.Fil");
-    EXPECT_THROW(lineFileName(0), std::out_of_range);
-    EXPECT_THROW(chartFileName(9), std::out_of_range);
-}
-
 TEST(LineRecordsTest, fiveTeamsStoreTheirRecordsOneAfterAnotherFromRecordTwo) {
     // Courts 1, 2: (7,8) starts on court 1, the byes (2,4) on court 2, line 6 waits.
     const Drawn s = drawn(5, {1, 2});
     EXPECT_EQ(lineFileRecords(s.draw, s.plan, s.rounds), (std::vector<std::string>{
-                                                             "6   0",
+                                                             "6   0   ",
                                                              "2#2#2#2#2#H#0",
                                                              "4#2#2#2#2#H#0",
                                                              "6#2#2#2#0#H#0",
@@ -68,7 +61,7 @@ TEST(LineRecordsTest, nineTeamsGiveWaitingAndQueuedTeamsCourtZero) {
     const Drawn s = drawn(9, {5, 6, 7});
     EXPECT_EQ(s.plan.queuedLines, (std::vector<int>{14, 16}));
     EXPECT_EQ(lineFileRecords(s.draw, s.plan, s.rounds), (std::vector<std::string>{
-                                                             "10  0",
+                                                             "10  0   ",
                                                              "2#3#2#2#7#H#0",
                                                              "4#3#2#2#7#H#0",
                                                              "6#3#2#2#6#H#0",
@@ -85,7 +78,7 @@ TEST(LineRecordsTest, nonWalkingSinglesMarkTheFootPair) {
     const Drawn s = drawn(8, {1, 2}, 4);
     const std::vector<std::string> records = lineFileRecords(s.draw, s.plan, s.rounds);
     ASSERT_EQ(records.size(), 9u);
-    EXPECT_EQ(records[0], "9   0");
+    EXPECT_EQ(records[0], "9   0   ");
     EXPECT_EQ(records[1], "1#3#1#1#1#H#0");
     EXPECT_EQ(records[3], "3#3#1#1#1#F#0");
     EXPECT_EQ(records[6], "6#3#1#1#2#H#0");
@@ -96,7 +89,7 @@ TEST(LineRecordsTest, aFullChartStoresLineLAtRecordLPlusOne) {
     const Drawn s = drawn(128, {1, 2, 3});
     const std::vector<std::string> records = lineFileRecords(s.draw, s.plan, s.rounds);
     ASSERT_EQ(records.size(), 129u);
-    EXPECT_EQ(records[0], "129 0");
+    EXPECT_EQ(records[0], "129 0   ");
     EXPECT_EQ(records[1], "1#7#1#1#1#H#0");
     EXPECT_EQ(records[3], "3#7#1#1#3#H#0");  // court order 1, 3, 2
     EXPECT_EQ(records[128], "128#7#1#1#0#H#0");
@@ -155,7 +148,7 @@ TEST(ChartRecordsTest, aFourTeamChartHasSixteenPositions) {
 TEST_F(DrawFilesTest, filesHoldTheRecordsByteForByte) {
     const Drawn s = drawn(5, {3, 4});
     act([&](store::Action& a) {
-        writeLineFile(a, 2, lineFileRecords(s.draw, s.plan, s.rounds));
+        tournament::replaceLineFile(a, 2, lineFileRecords(s.draw, s.plan, s.rounds));
         writeChartFile(a, 2, chartFileRecords(s.draw, s.rounds));
     });
     const std::string line = folder.bytes("fLine1.Fil");
@@ -174,12 +167,12 @@ TEST_F(DrawFilesTest, filesHoldTheRecordsByteForByte) {
 TEST_F(DrawFilesTest, aRebuiltTournamentKeepsNothingOfALargerOne) {
     act([&](store::Action& a) {
         const Drawn big = drawn(16, {1});
-        writeLineFile(a, 1, lineFileRecords(big.draw, big.plan, big.rounds));
+        tournament::replaceLineFile(a, 1, lineFileRecords(big.draw, big.plan, big.rounds));
         writeChartFile(a, 1, chartFileRecords(big.draw, big.rounds));
     });
     const Drawn small = drawn(4, {1});
     act([&](store::Action& a) {
-        writeLineFile(a, 1, lineFileRecords(small.draw, small.plan, small.rounds));
+        tournament::replaceLineFile(a, 1, lineFileRecords(small.draw, small.plan, small.rounds));
         writeChartFile(a, 1, chartFileRecords(small.draw, small.rounds));
     });
     EXPECT_EQ(folder.bytes("fChart0.Fil").size(), 160u);

@@ -112,12 +112,12 @@ public:
     std::optional<std::string> readFile(const fs::path& p) override { return m_real.readFile(p); }
     void writeFileSynced(const fs::path& p, const std::string& b) override {
         if (p.filename() != "tallyvex.journal.tallyvex-tmp") {
-            throw StoreError("stopped");
+            throw Error("stopped");
         }
         m_real.writeFileSynced(p, b);
     }
     void rename(const fs::path& f, const fs::path& t) override { m_real.rename(f, t); }
-    void remove(const fs::path&) override { throw StoreError("stopped"); }
+    void remove(const fs::path&) override { throw Error("stopped"); }
     void syncDirectory(const fs::path& d) override { m_real.syncDirectory(d); }
     std::vector<std::string> list(const fs::path& d) override { return m_real.list(d); }
     bool exists(const fs::path& p) override { return m_real.exists(p); }
@@ -137,7 +137,7 @@ TEST_F(ActionTest, JournalRestoresPriorBytesAndDeletesNewFiles) {
     action.writeBytes("a.fil", "A after");
     action.writeBytes("c.fil", "C new");
     action.remove("b.fil");
-    EXPECT_THROW(action.commit(), StoreError);
+    EXPECT_THROW(action.commit(), Error);
     ASSERT_TRUE(fs::exists(at("tallyvex.journal")));
 
     // Simulate a crash that got further: data files changed, journal still there.
@@ -157,7 +157,7 @@ TEST_F(ActionTest, DamagedJournalStopsRecoveryAndTouchesNothing) {
          {std::string("TALLYVEX ROLLBACK JOURNAL 1\n\x05"), std::string("garbage")}) {
         putFile(at("tallyvex.journal"), journal);
         const Snapshot before = snapshot(m_folder.path());
-        EXPECT_THROW(Action::recover(m_dir), StoreError);
+        EXPECT_THROW(Action::recover(m_dir), Error);
         EXPECT_EQ(snapshot(m_folder.path()), before);
     }
 }
@@ -168,18 +168,18 @@ TEST_F(ActionTest, JournalWithAFlippedByteIsRecognisedAsDamaged) {
     const DataDir stopping(m_folder.path(), stop);
     Action action(stopping);
     action.writeBytes("a.fil", "A after");
-    EXPECT_THROW(action.commit(), StoreError);
+    EXPECT_THROW(action.commit(), Error);
     std::string journal = fileBytes(at("tallyvex.journal"));
     const std::size_t inPrior = journal.find("A before");
     ASSERT_NE(inPrior, std::string::npos);
     journal[inPrior] = 'X';
     putFile(at("tallyvex.journal"), journal);
-    EXPECT_THROW(Action::recover(m_dir), StoreError);
+    EXPECT_THROW(Action::recover(m_dir), Error);
     // Cut short by one byte.
     journal[inPrior] = 'A';
     journal.pop_back();
     putFile(at("tallyvex.journal"), journal);
-    EXPECT_THROW(Action::recover(m_dir), StoreError);
+    EXPECT_THROW(Action::recover(m_dir), Error);
 }
 
 TEST_F(ActionTest, CommitOverALeftoverJournalUndoesItAndRefuses) {
@@ -189,12 +189,12 @@ TEST_F(ActionTest, CommitOverALeftoverJournalUndoesItAndRefuses) {
     {
         Action failed(stopping);
         failed.writeBytes("a.fil", "A after");
-        EXPECT_THROW(failed.commit(), StoreError);
+        EXPECT_THROW(failed.commit(), Error);
     }
     putFile(at("a.fil"), "A after");  // as if the data write had landed
     Action next(m_dir);
     next.writeBytes("b.fil", "B");
-    EXPECT_THROW(next.commit(), StoreError);
+    EXPECT_THROW(next.commit(), Error);
     EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"a.fil", "A before"}}));
 }
 

@@ -77,7 +77,7 @@ private:
         if (m_mode == Mode::Exit) {
             ::_exit(kKilled);
         }
-        throw StoreError(std::string("injected fault: ") + call + " " + path.string());
+        throw Error(std::string("injected fault: ") + call + " " + path.string());
     }
 
     RealFileSystem m_real;
@@ -137,7 +137,7 @@ TEST(CrashSafety, FailedCommitRollsItselfBack) {
         try {
             runAction(DataDir(folder.path(), faulty));
             committed = true;
-        } catch (const StoreError&) {
+        } catch (const Error&) {
             // Without any help from recover().
             EXPECT_EQ(snapshot(folder.path()), kBefore) << "fault at call " << k;
         }
@@ -160,7 +160,7 @@ TEST(CrashSafety, RecoverRepairsWhateverAFailingDiskLeft) {
         try {
             runAction(DataDir(folder.path(), faulty));
             committed = true;
-        } catch (const StoreError&) {
+        } catch (const Error&) {
         }
         if (!beforeOrAfter(snapshot(folder.path()))) {
             ++halfChanged;
@@ -225,7 +225,7 @@ TEST(CrashSafety, InterruptedRecoveryCanBeRepeated) {
         try {
             runAction(DataDir(folder.path(), faulty));
             break;
-        } catch (const StoreError&) {
+        } catch (const Error&) {
         }
         const Snapshot state = snapshot(folder.path());
         if (state.contains("tallyvex.journal")) {
@@ -245,7 +245,7 @@ TEST(CrashSafety, InterruptedRecoveryCanBeRepeated) {
         try {
             EXPECT_TRUE(Action::recover(DataDir(folder.path(), faulty)));
             recovered = true;
-        } catch (const StoreError&) {
+        } catch (const Error&) {
         }
         Action::recover(DataDir(folder.path()));
         EXPECT_EQ(snapshot(folder.path()), kBefore) << "recovery interrupted at call " << j;

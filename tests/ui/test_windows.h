@@ -34,7 +34,7 @@ public:
                 action.writeText("saved.txt", control("txtName").text);
                 stage = 2;
                 if (control("txtName").text == "fail") {
-                    throw ActionFailed("asked to fail");
+                    throw store::Error("asked to fail");
                 }
             });
         });

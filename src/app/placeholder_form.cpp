@@ -79,11 +79,7 @@ void HelpViewerForm::printHelp() {
         ++onPage;
     }
     job.endDoc();
-    try {
-        m_hub.sendPrint(job);
-    } catch (const std::exception&) {
-        m_hub.services().messageBox("Check Printer - Error");
-    }
+    m_hub.sendPrint(job);
 }
 
 std::vector<std::string> textLines(std::string_view text) {

@@ -342,11 +342,7 @@ void SelectForm::clearHost() {
 
 void SelectForm::printTestPage() {
     ui::Services& services = m_hub.services();
-    try {
-        printFromWindow(*this, m_hub, testPage(services.printerFont(), services.now()));
-    } catch (const std::exception&) {
-        services.messageBox("Check Printer - Error");
-    }
+    printFromWindow(*this, m_hub, testPage(services.printerFont(), services.now()));
 }
 
 void SelectForm::setTip(const std::string& text) {

@@ -127,15 +127,17 @@ void goTo(ui::Form& form, Hub& hub, Target target) {
     hub.navigate(form, targetWindow(target, hub.selected()));
 }
 
-bool printFromWindow(ui::Form& form, Hub& hub, const print::PrintJob& job) {
-    if (!hub.sendPrint(job)) {
-        return false;
+ui::PrintOutcome printFromWindow(ui::Form& form, Hub& hub, const print::PrintJob& job,
+                                 std::string_view errorMessage) {
+    const ui::PrintOutcome outcome = hub.sendPrint(job, errorMessage);
+    if (outcome != ui::PrintOutcome::Sent) {
+        return outcome;
     }
     ui::Control& label = form.control("lblPtr");
     label.text = kPrinting;
     label.backColor = ui::colors::kRed;
     form.timer(kTimer).enabled = true;
-    return true;
+    return outcome;
 }
 
 void installSharedParts(ui::Form& form, Hub& hub, const SharedLayout& layout, SharedHooks hooks) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/app.h"
 #include "ui/form.h"
 
 namespace tallyvex::print {
@@ -89,7 +90,8 @@ void showPrinterState(ui::Form& form, bool printerOff);
 // Closes the window and opens the target's window.
 void goTo(ui::Form& form, Hub& hub, Target target);
 // Sends a finished job unless the printer is switched off; when sent, lblPtr shows "Printing" on red until
-// Timer1 fires. Returns true when the job was sent. Throws what the printer throws.
-bool printFromWindow(ui::Form& form, Hub& hub, const print::PrintJob& job);
+// Timer1 fires. A printer that fails shows `errorMessage` (the window's own, or "Check Printer - Error").
+ui::PrintOutcome printFromWindow(ui::Form& form, Hub& hub, const print::PrintJob& job,
+                                 std::string_view errorMessage = ui::kCheckPrinterError);
 
 }  // namespace tallyvex::app

@@ -338,7 +338,7 @@ void PlayersForm::printList() {
             nameListPrintJob({number, control("txtTitle").text}, names);
         if (job) {
             stage = 3;
-            app::printFromWindow(*this, m_hub, *job);
+            app::printFromWindow(*this, m_hub, *job, kPrintError + std::to_string(stage));
         }
     } catch (const std::exception&) {
         m_hub.services().messageBox(kPrintError + std::to_string(stage));

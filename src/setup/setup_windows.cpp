@@ -32,7 +32,7 @@ void registerSetupWindows(app::Hub& hub) {
                              const std::string& ticketMode) {
         stage = kStageAssignmentSheet;
         if (hub.printerOff()) {
-            return false;
+            return ui::PrintOutcome::PrinterOff;
         }
         const TournamentPlan plan = planTournament(parameters);
         const DrawPrintValues values{parameters.number, parameters.type, parameters.teams,
@@ -41,7 +41,7 @@ void registerSetupWindows(app::Hub& hub) {
         stage = kStageTickets;
         const print::PrintJob job = drawPrintJob(values, plan.draw, plan.courts, ticketModeOf(ticketMode),
                                                  [&hub] { return hub.services().random(); });
-        return app::printFromWindow(form, hub, job);
+        return app::printFromWindow(form, hub, job, kSizeErrorName + std::to_string(stage));
     };
     hooks.layoutPreview = [&hub](ui::Form& form, int teams, bool roundRobin, bool specialByes) {
         const LayoutPreview preview =

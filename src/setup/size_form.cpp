@@ -383,18 +383,18 @@ void SizeForm::finish() {
     selected.active = true;
 
     m_stored = true;
-    bool printing = false;
+    ui::PrintOutcome printed = ui::PrintOutcome::PrinterOff;
     if (m_hooks.printOuts) {
         int stage = kStagePrintOuts;
         try {
-            printing = m_hooks.printOuts(*this, stage, p, m_values.ticketMode);
+            printed = m_hooks.printOuts(*this, stage, p, m_values.ticketMode);
         } catch (const std::exception&) {
-            // The tournament is stored; the window stays open with the stage of the print-out.
+            printed = ui::PrintOutcome::Failed;
             m_hub.services().messageBox(kSizeErrorName + std::to_string(stage));
-            return;
         }
     }
-    if (!printing) {
+    // The tournament is stored either way; after a failed print-out the window stays open with its message.
+    if (printed == ui::PrintOutcome::PrinterOff) {
         m_hub.navigate(*this, app::windows::kSelect);
     }
 }

@@ -9,6 +9,7 @@
 
 #include "setup/validation.h"
 #include "store/action.h"
+#include "ui/app.h"
 #include "ui/form.h"
 
 namespace tallyvex::app {
@@ -40,9 +41,10 @@ struct SizeHooks {
     std::function<void(store::Action& action, int& stage, int slot, const SizeParameters& parameters,
                        const courts::CourtPool& pool)>
         build;
-    // After the set-up is stored: the assignment sheet and tickets. Returns true when a job went to the
-    // printer; the window then returns to the selection window when Timer1 fires, else at once.
-    std::function<bool(ui::Form& form, int& stage, const SizeParameters& parameters,
+    // After the set-up is stored: the assignment sheet and tickets. When a job went to the printer the window
+    // returns to the selection window when Timer1 fires; when the printer failed it stays open; else it
+    // returns at once.
+    std::function<ui::PrintOutcome(ui::Form& form, int& stage, const SizeParameters& parameters,
                        const std::string& ticketMode)>
         printOuts;
     // cmdLayout: the layout preview for the number of teams typed in.

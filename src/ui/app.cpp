@@ -106,15 +106,22 @@ void App::collect() {
     m_closed.clear();
 }
 
-bool App::sendPrint(const print::PrintJob& job) {
+PrintOutcome App::sendPrint(const print::PrintJob& job, std::string_view errorMessage) {
     if (m_printerOff) {
-        return false;
+        return PrintOutcome::PrinterOff;
     }
-    m_services->print(job);
-    return true;
+    try {
+        m_services->print(job);
+        return PrintOutcome::Sent;
+    } catch (const std::exception& e) {
+        std::cerr << "tallyvex: printing " << job.name() << ": " << e.what() << '\n';
+        m_services->messageBox(std::string(errorMessage));
+        return PrintOutcome::Failed;
+    }
 }
 
-bool App::runAction(std::string_view errorName, const std::function<void(store::Action&, int& stage)>& body) {
+bool App::run(std::string_view errorName, const std::function<std::string(int stage)>& message,
+              const std::function<void(store::Action&, int& stage)>& body) {
     int stage = 0;
     try {
         store::Action action(*m_dataDir);
@@ -123,9 +130,20 @@ bool App::runAction(std::string_view errorName, const std::function<void(store::
         return true;
     } catch (const std::exception& e) {
         std::cerr << "tallyvex: " << errorName << stage << ": " << e.what() << '\n';
-        m_services->messageBox(std::string(errorName) + std::to_string(stage));
+        m_services->messageBox(message(stage));
         return false;
     }
+}
+
+bool App::runAction(std::string_view errorName, const std::function<void(store::Action&, int& stage)>& body) {
+    return run(errorName, [errorName](int stage) { return std::string(errorName) + std::to_string(stage); },
+               body);
+}
+
+bool App::runUnstagedAction(std::string_view errorText, const std::function<void(store::Action&)>& body) {
+    return run(
+        errorText, [errorText](int) { return std::string(errorText); },
+        [&body](store::Action& action, int&) { body(action); });
 }
 
 }  // namespace tallyvex::ui

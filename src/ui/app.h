@@ -30,6 +30,15 @@ public:
     virtual void windowClosed(Form& form) = 0;
 };
 
+// What became of a print job.
+enum class PrintOutcome {
+    Sent,
+    PrinterOff,  // the printer switch is off: nothing was printed
+    Failed,      // the printer failed; the director has been told
+};
+
+inline constexpr const char* kCheckPrinterError = "Check Printer - Error";
+
 class App {
 public:
     using FormFactory = std::function<std::unique_ptr<Form>(App&)>;
@@ -75,13 +84,17 @@ public:
     bool printerOff() const { return m_printerOff; }
     void setPrinterOff(bool off) { m_printerOff = off; }
 
-    // Sends a finished print job unless the printer is switched off; true when it was sent.
-    bool sendPrint(const print::PrintJob& job);
+    // Sends a finished print job unless the printer is switched off. Every print of every window goes
+    // through here: a printer that fails shows `errorMessage` and changes no data file.
+    PrintOutcome sendPrint(const print::PrintJob& job, std::string_view errorMessage = kCheckPrinterError);
 
     // Runs one director action: `body` reads and writes files through the Action and advances `stage` as it
     // goes. On success all its changes are committed at once; on any failure nothing is written and the
-    // message box shows `errorName` followed by the stage number. Returns true on success.
+    // message box shows `errorName` followed by the stage number. Returns true on success. A window shows
+    // what the action read or wrote only once this has returned true.
     bool runAction(std::string_view errorName, const std::function<void(store::Action&, int& stage)>& body);
+    // The same for an action whose error message carries no stage number: a failure shows `errorText`.
+    bool runUnstagedAction(std::string_view errorText, const std::function<void(store::Action&)>& body);
 
 protected:
     void markStarted() { m_started = true; }
@@ -89,6 +102,10 @@ protected:
 private:
     Services* m_services;
     const store::DataDir* m_dataDir;
+    // The one runner behind both: `message` turns the stage reached into the text of the message box.
+    bool run(std::string_view errorName, const std::function<std::string(int stage)>& message,
+             const std::function<void(store::Action&, int& stage)>& body);
+
     std::vector<AppObserver*> m_observers;
     std::map<std::string, FormFactory, std::less<>> m_factories;
     std::vector<std::unique_ptr<Form>> m_windows;

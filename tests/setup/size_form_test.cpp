@@ -63,7 +63,7 @@ protected:
         };
         hooks.printOuts = [this](ui::Form&, int&, const SizeParameters&, const std::string& mode) {
             ticketModes.push_back(mode);
-            return printing;
+            return printing ? ui::PrintOutcome::Sent : ui::PrintOutcome::PrinterOff;
         };
         registerSizeWindow(hub, std::move(hooks));
     }

@@ -74,15 +74,20 @@ TEST_F(AppTest, aFailedActionWritesNothingAndNamesItsStage) {
     EXPECT_EQ(services.messages[0].text, "Save Error 2");
 }
 
-TEST_F(AppTest, printingIsSkippedWhileThePrinterIsOff) {
+TEST_F(AppTest, printingIsSkippedWhileThePrinterIsOffAndAFailingPrinterIsReported) {
     print::PrintJob job("Test");
     job.printLine("x");
     program->setPrinterOff(true);
-    EXPECT_FALSE(program->sendPrint(job));
+    EXPECT_EQ(program->sendPrint(job), PrintOutcome::PrinterOff);
     program->setPrinterOff(false);
-    EXPECT_TRUE(program->sendPrint(job));
+    EXPECT_EQ(program->sendPrint(job), PrintOutcome::Sent);
     ASSERT_EQ(services.printed.size(), 1u);
     EXPECT_EQ(services.printed[0].name(), "Test");
+    services.printerFails = true;
+    EXPECT_EQ(program->sendPrint(job, "Own Message"), PrintOutcome::Failed);
+    EXPECT_EQ(services.lastMessage(), "Own Message");
+    EXPECT_EQ(program->sendPrint(job), PrintOutcome::Failed);
+    EXPECT_EQ(services.lastMessage(), "Check Printer - Error");
 }
 
 }  // namespace

@@ -32,6 +32,8 @@ public:
     ui::Answer messageBox(const std::string& text, ui::Buttons buttons, const std::string& title) override;
     std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path& folder,
                                                         const std::string& filter) override;
+    std::optional<std::filesystem::path> saveFileDialog(const std::filesystem::path& folder,
+                                                        const std::string& filter) override;
     void print(const print::PrintJob& job) override;
     bool printerSetup() override;
     ui::PrinterFont printerFont() override { return m_font; }

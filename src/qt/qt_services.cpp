@@ -96,6 +96,19 @@ std::optional<std::filesystem::path> QtServices::openFileDialog(const std::files
     return std::filesystem::path(QFile::encodeName(chosen).toStdString());
 }
 
+std::optional<std::filesystem::path> QtServices::saveFileDialog(const std::filesystem::path& folder,
+                                                                const std::string& filter) {
+    prepareDialog();
+    // Qt's own overwrite prompt stays off: the caller asks with a message box that scripts can answer.
+    const QString chosen =
+        QFileDialog::getSaveFileName(dialogParent(), QString(), QFile::decodeName(folder.c_str()),
+                                     fileDialogFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+}
+
 void QtServices::print(const print::PrintJob& job) {
     if (!hasSystemPrinter()) {
         archive(job);

@@ -685,6 +685,17 @@ Answer ScriptRunner::messageBox(const std::string& text, Buttons buttons, const 
 
 std::optional<std::filesystem::path> ScriptRunner::openFileDialog(const std::filesystem::path& folder,
                                                                   const std::string& filter) {
+    return fileDialog("filedialog", folder, filter);
+}
+
+std::optional<std::filesystem::path> ScriptRunner::saveFileDialog(const std::filesystem::path& folder,
+                                                                  const std::string& filter) {
+    return fileDialog("savedialog", folder, filter);
+}
+
+std::optional<std::filesystem::path> ScriptRunner::fileDialog(const std::string& kind,
+                                                              const std::filesystem::path& folder,
+                                                              const std::string& filter) {
     std::optional<std::filesystem::path> chosen;
     std::string answer = "cancel (no answer queued)";
     if (!m_choices.empty()) {
@@ -697,7 +708,7 @@ std::optional<std::filesystem::path> ScriptRunner::openFileDialog(const std::fil
             answer = "cancel";
         }
     }
-    line("filedialog: " + folder.string() + " " + filter + " -> " + answer);
+    line(kind + ": " + folder.string() + " " + filter + " -> " + answer);
     return chosen;
 }
 

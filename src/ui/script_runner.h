@@ -42,6 +42,8 @@ public:
     Answer messageBox(const std::string& text, Buttons buttons, const std::string& title) override;
     std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path& folder,
                                                         const std::string& filter) override;
+    std::optional<std::filesystem::path> saveFileDialog(const std::filesystem::path& folder,
+                                                        const std::string& filter) override;
     void print(const print::PrintJob& job) override;
     bool printerSetup() override;
     PrinterFont printerFont() override { return m_printerFont; }
@@ -76,6 +78,11 @@ private:
     MenuItem& resolveMenu(const std::string& ref, Form** owner = nullptr);
     std::string property(const Control& c, const std::string& prop) const;
     std::filesystem::path scriptFile(const std::string& relative) const;
+    // The next queued `choose` answer for a file dialog, written to the transcript as `KIND: FOLDER FILTER ->
+    // name`.
+    std::optional<std::filesystem::path> fileDialog(const std::string& kind,
+                                                    const std::filesystem::path& folder,
+                                                    const std::string& filter);
 
     void line(const std::string& text);
 

@@ -39,6 +39,11 @@ public:
     // The system's file-open dialog; nullopt when cancelled.
     virtual std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path& folder,
                                                                 const std::string& filter) = 0;
+    // The system's file-save dialog: a new name may be typed or an existing file chosen; nullopt when
+    // cancelled. It never asks whether to replace a file: the caller asks with a message box of its own, so
+    // that scripts answer it.
+    virtual std::optional<std::filesystem::path> saveFileDialog(const std::filesystem::path& folder,
+                                                                const std::string& filter) = 0;
     // Sends a finished job to the printer (or to the Prints folder). Throws std::runtime_error on failure.
     virtual void print(const print::PrintJob& job) = 0;
     // The printer set-up dialog; false when cancelled.

@@ -46,6 +46,10 @@ public:
                                                         const std::string&) override {
         return std::nullopt;
     }
+    std::optional<std::filesystem::path> saveFileDialog(const std::filesystem::path&,
+                                                        const std::string&) override {
+        return std::nullopt;
+    }
     void print(const print::PrintJob&) override {}
     bool printerSetup() override { return false; }
     ui::PrinterFont printerFont() override { return {}; }

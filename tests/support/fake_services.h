@@ -1,6 +1,6 @@
 #pragma once
 // A Services stand-in for tests: message boxes answered from a queue (else the first button) and recorded,
-// print jobs kept, a fixed clock.
+// save dialogs answered from a queue (else cancelled), print jobs kept, a fixed clock.
 
 #include <deque>
 #include <filesystem>
@@ -27,6 +27,7 @@ public:
     ui::PrinterFont font;
     bool printerFails = false;
     int printerSetups = 0;
+    std::deque<std::optional<std::filesystem::path>> saveAnswers;
 
     ui::Answer messageBox(const std::string& text, ui::Buttons buttons, const std::string&) override {
         messages.push_back({text, buttons});
@@ -41,6 +42,15 @@ public:
     std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path&,
                                                         const std::string&) override {
         return std::nullopt;
+    }
+    std::optional<std::filesystem::path> saveFileDialog(const std::filesystem::path&,
+                                                        const std::string&) override {
+        if (saveAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
     }
     void print(const print::PrintJob& job) override {
         if (printerFails) {

@@ -123,6 +123,24 @@ TEST_F(ScriptRunnerTest, filesAreCheckedByRecordAndAgainstGoldenFiles) {
     EXPECT_NE(errors.str().find("first difference at byte 2"), std::string::npos) << errors.str();
 }
 
+TEST_F(ScriptRunnerTest, fileDialogsTakeTheQueuedChoicesInTurn) {
+    EXPECT_EQ(run("choose \"out.csv\"\nchoose cancel\nstart\nclick cmdFiles\nexpect lblMsg caption \"out.csv "
+                  "cancel\"\n"
+                  "click cmdFiles\nexpect lblMsg caption \"cancel cancel\"\n"),
+              0)
+        << errors.str();
+    const std::string root = dir->root().string();
+    EXPECT_NE(transcript.str().find("savedialog: " + root +
+                                    " *.csv -> out.csv\n"
+                                    "filedialog: " +
+                                    root +
+                                    " *.csv -> cancel\n"
+                                    "savedialog: " +
+                                    root + " *.csv -> cancel (no answer queued)\n"),
+              std::string::npos)
+        << transcript.str();
+}
+
 TEST_F(ScriptRunnerTest, overlaysAreReachedByTheirWindowName) {
     EXPECT_EQ(run("start\n"
                   "click cmdHelp\n"

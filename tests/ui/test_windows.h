@@ -16,6 +16,7 @@ public:
         add(ControlKind::Button, "cmdNext", -1, "Next", 0, 0, 1000, 400);
         add(ControlKind::Button, "cmdAsk", -1, "Ask", 0, 0, 1000, 400);
         add(ControlKind::Button, "cmdSave", -1, "Save", 0, 0, 1000, 400);
+        add(ControlKind::Button, "cmdFiles", -1, "Files", 0, 0, 1000, 400);
         add(ControlKind::Label, "lblMsg");
         add(ControlKind::Button, "cmdHelp");
         on(Event::Click, "cmdHelp", [this](EventArgs&) { this->app().open("frmHelp"); });
@@ -37,6 +38,14 @@ public:
                     throw store::Error("asked to fail");
                 }
             });
+        });
+        // Asks for a file to save, then for one to open, and shows both answers.
+        on(Event::Click, "cmdFiles", [this](EventArgs&) {
+            Services& services = this->app().services();
+            const auto saved = services.saveFileDialog(this->app().dataDir().root(), "*.csv");
+            const auto opened = services.openFileDialog(this->app().dataDir().root(), "*.csv");
+            control("lblMsg").text = (saved ? saved->filename().string() : "cancel") + " " +
+                                     (opened ? opened->filename().string() : "cancel");
         });
         onMenu("itmExit", [this] { this->app().exit(); });
         onTimer("Timer1", [this] {

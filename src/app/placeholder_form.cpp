@@ -37,9 +37,9 @@ HelpViewerForm::HelpViewerForm(Hub& hub) : ui::Form(hub, std::string(windows::kH
     overlay = true;
     width = 8500;
     height = 7000;
-    ui::Control& text = add(ui::ControlKind::TextBox, "txtHelp", -1, "", 60, 60, 8260, 6200);
-    text.multiLine = true;
-    text.readOnly = true;
+    m_txtHelp = &add(ui::ControlKind::TextBox, "txtHelp", -1, "", 60, 60, 8260, 6200);
+    m_txtHelp->multiLine = true;
+    m_txtHelp->readOnly = true;
     addMenu("itmPrint", "Print Help");
     addMenu("itmExit", "Exit");
     addMenu("itmBlank", "");
@@ -50,15 +50,18 @@ HelpViewerForm::HelpViewerForm(Hub& hub) : ui::Form(hub, std::string(windows::kH
 void HelpViewerForm::load() {
     const std::string name = m_hub.helpFile();
     // A missing help file shows an empty viewer.
-    m_hub.runAction("Help Load Error ", [this, &name](store::Action& action, int& stage) {
-        stage = 1;
-        m_lines = textLines(action.readText(name).value_or(""));
-    });
+    std::vector<std::string> lines;
+    if (m_hub.runAction("Help Load Error ", [&name, &lines](store::Action& action, int& stage) {
+            stage = 1;
+            lines = textLines(action.readText(name).value_or(""));
+        })) {
+        m_lines = std::move(lines);
+    }
     std::string shown;
     for (const std::string& line : m_lines) {
         shown += line + "\r\n";
     }
-    control("txtHelp").text = shown;
+    m_txtHelp->text = shown;
 }
 
 void HelpViewerForm::printHelp() {

@@ -40,6 +40,7 @@ private:
     void printHelp();
 
     Hub& m_hub;
+    ui::Control* m_txtHelp = nullptr;
     std::vector<std::string> m_lines;
 };
 

@@ -72,10 +72,8 @@ SelectForm::SelectForm(Hub& hub)
     addOptionsItems();
     addHandlers();
     // Tab follows the entry order: location, first and last court, then the slot boxes, then the rest.
-    std::vector<ui::Control*> chain = {&control("txtLoc"), &control("txtCtFst"), &control("txtCtLst")};
-    for (int i = 0; i < kSlotCount; ++i) {
-        chain.push_back(&control("chkTn", i));
-    }
+    std::vector<ui::Control*> chain = {m_txtLoc, m_txtCtFst, m_txtCtLst};
+    chain.insert(chain.end(), m_chkTn.begin(), m_chkTn.end());
     const int chainLength = static_cast<int>(chain.size());
     for (const auto& c : controls()) {
         const auto at = std::find(chain.begin(), chain.end(), c.get());
@@ -88,21 +86,23 @@ void SelectForm::addControls() {
         120, 5200, 255);
     for (int i = 0; i < kSlotCount; ++i) {
         const int top = kRowTop + i * kRowStep;
-        add(ControlKind::CheckBox, "chkTn", i, "Tn_" + std::to_string(i + 1), 120, top, 2400, 285);
-        add(ControlKind::Label, "lblType", i, "", 2640, top, 900, 285);
-        add(ControlKind::Label, "lblEntr", i, "", 3600, top, 700, 285);
-        add(ControlKind::Label, "lblRnd", i, "", 4380, top, 700, 285);
+        const auto row = static_cast<std::size_t>(i);
+        m_chkTn[row] =
+            &add(ControlKind::CheckBox, "chkTn", i, "Tn_" + std::to_string(i + 1), 120, top, 2400, 285);
+        m_lblType[row] = &add(ControlKind::Label, "lblType", i, "", 2640, top, 900, 285);
+        m_lblEntr[row] = &add(ControlKind::Label, "lblEntr", i, "", 3600, top, 700, 285);
+        m_lblRnd[row] = &add(ControlKind::Label, "lblRnd", i, "", 4380, top, 700, 285);
     }
 
     add(ControlKind::Label, "lblLoc", -1, " City/Host", 5400, 420, 1080, 255);
-    add(ControlKind::TextBox, "txtLoc", -1, "", 6500, 390, 2300, 315);
+    m_txtLoc = &add(ControlKind::TextBox, "txtLoc", -1, "", 6500, 390, 2300, 315);
     add(ControlKind::Label, "lblCourts", -1, "Courts in Use  Fst     Lst", 5400, 840, 2200, 255);
-    add(ControlKind::TextBox, "txtCtFst", -1, "", 7650, 810, 500, 315);
-    add(ControlKind::TextBox, "txtCtLst", -1, "", 8250, 810, 500, 315);
+    m_txtCtFst = &add(ControlKind::TextBox, "txtCtFst", -1, "", 7650, 810, 500, 315);
+    m_txtCtLst = &add(ControlKind::TextBox, "txtCtLst", -1, "", 8250, 810, 500, 315);
     add(ControlKind::Label, "lblDir", -1, "Director", 5400, 1260, 1080, 255);
-    add(ControlKind::TextBox, "txtDir", -1, "", 6500, 1230, 2300, 315);
+    m_txtDir = &add(ControlKind::TextBox, "txtDir", -1, "", 6500, 1230, 2300, 315);
     add(ControlKind::Label, "lblSpons", -1, "Sponsor", 5400, 1680, 1080, 255);
-    add(ControlKind::TextBox, "txtSpons", -1, "", 6500, 1650, 2300, 315);
+    m_txtSpons = &add(ControlKind::TextBox, "txtSpons", -1, "", 6500, 1650, 2300, 315);
 
     add(ControlKind::Label, "lblCons", -1, "Cons Color", 5400, 2100, 1080, 255);
     const std::array<std::uint32_t, 4> optionColors = {ui::colors::kRed, ui::colors::kGreen,
@@ -112,15 +112,16 @@ void SelectForm::addControls() {
                                   5400 + static_cast<int>(i) * 860, 2400, 840, 315);
         option.group = "ConsColor";
         option.foreColor = optionColors[i];
+        m_options[i] = &option;
     }
 
     add(ControlKind::Button, "cmdDelete", -1, "Delete Current Data", 120, 3240, 2055, 495);
     add(ControlKind::Button, "cmdClear", -1, "Clear Host/Courts", 2310, 3240, 2055, 495);
     add(ControlKind::Button, "cmdResults", -1, "Results", 4500, 3240, 1400, 495);
-    ui::Control& message = add(ControlKind::TextBox, "txtMsg", -1, "", 120, 3900, 8640, 1080);
-    message.multiLine = true;
-    message.readOnly = true;
-    message.tabStop = false;
+    m_txtMsg = &add(ControlKind::TextBox, "txtMsg", -1, "", 120, 3900, 8640, 1080);
+    m_txtMsg->multiLine = true;
+    m_txtMsg->readOnly = true;
+    m_txtMsg->tabStop = false;
 
     // The results editor stays hidden until a results file is opened.
     ui::Control& results = add(ControlKind::TextBox, "txtInst", -1, "", 2000, 600, 6900, 3000);
@@ -157,27 +158,34 @@ void SelectForm::addOptionsItems() {
 void SelectForm::addHandlers() {
     on(Event::Click, "chkTn", [this](EventArgs& e) {
         const int slot = e.index + 1;
-        m_hub.runAction(kErrorName, [this, slot](store::Action& action, int& stage) {
+        const SelectedTournament& t = m_hub.selected();
+        const bool stored = m_hub.runAction(kErrorName, [&t, slot](store::Action& action, int& stage) {
             stage = 1;
-            selectSlot(action, slot);
+            writeHeader(action, RegistryHeader{slot, t.courtsInUse, t.location, t.director, t.sponsor});
         });
+        if (stored) {
+            applySelection(slot);
+        } else {
+            markSlot(m_hub.selected().slot);
+        }
     });
 
     // Leaving a host box stores its text in the header.
-    const auto onLeave = [this](const char* box, std::string SelectedTournament::*value) {
-        on(Event::LostFocus, box, [this, box, value](EventArgs&) {
-            m_hub.selected().*value = control(box).text;
-            saveHeader();
+    const auto onLeave = [this](const char* box, ui::Control* c, std::string SelectedTournament::*value) {
+        on(Event::LostFocus, box, [this, c, value](EventArgs&) {
+            SelectedTournament changed = m_hub.selected();
+            changed.*value = c->text;
+            saveHeader(changed);
         });
     };
-    onLeave("txtLoc", &SelectedTournament::location);
-    onLeave("txtDir", &SelectedTournament::director);
-    onLeave("txtSpons", &SelectedTournament::sponsor);
-    for (const char* box : {"txtCtFst", "txtCtLst"}) {
+    onLeave("txtLoc", m_txtLoc, &SelectedTournament::location);
+    onLeave("txtDir", m_txtDir, &SelectedTournament::director);
+    onLeave("txtSpons", m_txtSpons, &SelectedTournament::sponsor);
+    for (ui::Control* box : {m_txtCtFst, m_txtCtLst}) {
         // Court numbers have two digits at most: the stored range has room for no more, and a third digit
         // would silently change both courts.
-        on(Event::KeyPress, box, [this, box](EventArgs& e) {
-            const ui::Control& c = control(box);
+        on(Event::KeyPress, box->name, [this, box](EventArgs& e) {
+            const ui::Control& c = *box;
             const bool digit = e.keyChar.size() == 1 && e.keyChar[0] >= '0' && e.keyChar[0] <= '9';
             const bool replacing = c.selLength > 0;
             if (e.keyChar == "\b" || e.keyChar == "\r") {
@@ -188,10 +196,11 @@ void SelectForm::addHandlers() {
                 m_hub.services().beep();
             }
         });
-        on(Event::LostFocus, box, [this](EventArgs&) {
-            m_hub.selected().courtsInUse = courtsInUseText(store::fieldValue(control("txtCtFst").text),
-                                                           store::fieldValue(control("txtCtLst").text));
-            saveHeader();
+        on(Event::LostFocus, box->name, [this](EventArgs&) {
+            SelectedTournament changed = m_hub.selected();
+            changed.courtsInUse =
+                courtsInUseText(store::fieldValue(m_txtCtFst->text), store::fieldValue(m_txtCtLst->text));
+            saveHeader(changed);
         });
     }
 
@@ -204,16 +213,16 @@ void SelectForm::addHandlers() {
         });
     };
     const auto toSlotBoxes = [this] {
-        setFocus("chkTn", std::clamp(m_hub.selected().slot, 1, kSlotCount) - 1);
+        setFocus(*m_chkTn[static_cast<std::size_t>(std::clamp(m_hub.selected().slot, 1, kSlotCount) - 1)]);
     };
-    onEnter("txtLoc", [this] { setFocus("txtCtFst"); });
-    onEnter("txtCtFst", [this] { setFocus("txtCtLst"); });
+    onEnter("txtLoc", [this] { setFocus(*m_txtCtFst); });
+    onEnter("txtCtFst", [this] { setFocus(*m_txtCtLst); });
     onEnter("txtCtLst", toSlotBoxes);
-    onEnter("txtDir", [this] { setFocus("txtSpons"); });
+    onEnter("txtDir", [this] { setFocus(*m_txtSpons); });
     onEnter("txtSpons", toSlotBoxes);
 
-    for (const char* box : {"txtLoc", "txtCtFst", "txtCtLst", "txtDir", "txtSpons"}) {
-        on(Event::DblClick, box, [this, box](EventArgs&) { control(box).text.clear(); });
+    for (ui::Control* box : {m_txtLoc, m_txtCtFst, m_txtCtLst, m_txtDir, m_txtSpons}) {
+        on(Event::DblClick, box->name, [box](EventArgs&) { box->text.clear(); });
     }
 
     for (std::size_t i = 0; i < kConsolationColors.size(); ++i) {
@@ -238,52 +247,71 @@ void SelectForm::addHandlers() {
 }
 
 void SelectForm::load() {
-    SelectedTournament& t = m_hub.selected();
     showPrinterState(*this, m_hub.printerOff());
     showConsolationColor();
-    m_hub.runAction(kErrorName, [this, &t](store::Action& action, int& stage) {
+    RegistryHeader header;
+    int slot = 1;
+    const bool read = m_hub.runAction(kErrorName, [this, &header, &slot](store::Action& action, int& stage) {
         stage = 1;
-        const RegistryHeader header = readHeader(action);
-        t.location = header.location;
-        t.director = header.director;
-        t.sponsor = header.sponsor;
-        t.courtsInUse = header.courtsInUse;
-        if (store::fieldValue(header.courtsInUse) > 0) {
-            control("txtCtFst").text = store::leftChars(header.courtsInUse, 2);
-            control("txtCtLst").text = store::rightChars(header.courtsInUse, 2);
-            control("txtLoc").text = header.location;
-            control("txtDir").text = header.director;
-            control("txtSpons").text = header.sponsor;
-        }
+        header = readHeader(action);
         stage = 2;
         m_slotTable = readSlotTable(action);
-        stage = 3;
-        showSlotRows();
-        t.active = activeFlag(m_slotTable);
         stage = 4;
         const bool stored = header.selectedSlot >= 1 && header.selectedSlot <= kSlotCount;
-        selectSlot(action, stored ? header.selectedSlot : 1);
+        slot = stored ? header.selectedSlot : 1;
+        header.selectedSlot = slot;
+        writeHeader(action, header);
     });
+    if (!read) {
+        return;
+    }
+    SelectedTournament& t = m_hub.selected();
+    t.location = header.location;
+    t.director = header.director;
+    t.sponsor = header.sponsor;
+    t.courtsInUse = header.courtsInUse;
+    if (store::fieldValue(header.courtsInUse) > 0) {
+        showHost();
+    }
+    showSlotRows();
+    t.active = activeFlag(m_slotTable);
+    applySelection(slot);
 }
 
 void SelectForm::showSlotRows() {
-    for (int i = 0; i < kSlotCount; ++i) {
-        const SlotRow& row = m_slotTable[static_cast<std::size_t>(i)];
-        control("chkTn", i).text = row.number;
-        control("lblType", i).text = row.type;
-        control("lblEntr", i).text = row.teams;
-        control("lblRnd", i).text = row.rounds;
+    for (std::size_t i = 0; i < m_slotTable.size(); ++i) {
+        const SlotRow& row = m_slotTable[i];
+        m_chkTn[i]->text = row.number;
+        m_lblType[i]->text = row.type;
+        m_lblEntr[i]->text = row.teams;
+        m_lblRnd[i]->text = row.rounds;
     }
 }
 
 void SelectForm::showConsolationColor() {
     const std::string& color = m_hub.selected().consolationColor;
     for (std::size_t i = 0; i < kConsolationColors.size(); ++i) {
-        control(optionName(i)).checked = color == kConsolationColors[i] || (i == 0 && color.empty());
+        m_options[i]->checked = color == kConsolationColors[i] || (i == 0 && color.empty());
     }
 }
 
-void SelectForm::selectSlot(store::Action& action, int slot) {
+void SelectForm::showHost() {
+    const SelectedTournament& t = m_hub.selected();
+    const bool courts = store::fieldValue(t.courtsInUse) > 0;
+    m_txtCtFst->text = courts ? store::leftChars(t.courtsInUse, 2) : "";
+    m_txtCtLst->text = courts ? store::rightChars(t.courtsInUse, 2) : "";
+    m_txtLoc->text = t.location;
+    m_txtDir->text = t.director;
+    m_txtSpons->text = t.sponsor;
+}
+
+void SelectForm::markSlot(int slot) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        m_chkTn[static_cast<std::size_t>(i)]->checked = i == slot - 1;
+    }
+}
+
+void SelectForm::applySelection(int slot) {
     SelectedTournament& t = m_hub.selected();
     const SlotRow& row = m_slotTable.at(static_cast<std::size_t>(slot - 1));
     t.slot = slot;
@@ -294,23 +322,25 @@ void SelectForm::selectSlot(store::Action& action, int slot) {
     t.category = shortValue(row.category);
     t.drawPartners = row.drawPartners;
     t.currentRound = shortValue(row.currentRound);
-    // The boxes work as a radio group; a click on the marked box has just cleared it, so mark it again.
-    for (int i = 0; i < kSlotCount; ++i) {
-        control("chkTn", i).checked = i == slot - 1;
-    }
-    writeHeader(action, RegistryHeader{t.slot, t.courtsInUse, t.location, t.director, t.sponsor});
+    // A click on the marked box has just cleared it, so it is marked again.
+    markSlot(slot);
 }
 
-void SelectForm::saveHeader() {
-    const SelectedTournament& t = m_hub.selected();
-    m_hub.runAction(kErrorName, [&t](store::Action& action, int& stage) {
+void SelectForm::saveHeader(const SelectedTournament& changed) {
+    const bool stored = m_hub.runAction(kErrorName, [&changed](store::Action& action, int& stage) {
         stage = 1;
-        writeHeader(action, RegistryHeader{t.slot, t.courtsInUse, t.location, t.director, t.sponsor});
+        writeHeader(action, RegistryHeader{changed.slot, changed.courtsInUse, changed.location,
+                                           changed.director, changed.sponsor});
     });
+    if (stored) {
+        m_hub.selected() = changed;
+    } else {
+        showHost();
+    }
 }
 
 bool SelectForm::hostMissing() const {
-    return store::fieldValue(control("txtCtLst").text) == 0 || store::charCount(control("txtLoc").text) < 2;
+    return store::fieldValue(m_txtCtLst->text) == 0 || store::charCount(m_txtLoc->text) < 2;
 }
 
 bool SelectForm::warnIfHostMissing() {
@@ -327,17 +357,19 @@ void SelectForm::clearHost() {
         m_hub.services().messageBox(kActiveMustBeDeleted);
         return;
     }
-    for (const char* box : {"txtLoc", "txtCtFst", "txtCtLst"}) {
-        control(box).text.clear();
-    }
-    // The kept values follow the emptied boxes, so a later header write does not bring the old host back.
-    t.location.clear();
-    t.courtsInUse.clear();
-    m_hub.runAction(kErrorName, [](store::Action& action, int& stage) {
+    const bool cleared = m_hub.runAction(kErrorName, [](store::Action& action, int& stage) {
         stage = 1;
         action.remove(kRegistryFile);
     });
-    setFocus("txtLoc");
+    if (cleared) {
+        for (ui::Control* box : {m_txtLoc, m_txtCtFst, m_txtCtLst}) {
+            box->text.clear();
+        }
+        // The kept values follow the emptied boxes, so a later header write does not bring the old host back.
+        t.location.clear();
+        t.courtsInUse.clear();
+    }
+    setFocus(*m_txtLoc);
 }
 
 void SelectForm::printTestPage() {
@@ -346,7 +378,7 @@ void SelectForm::printTestPage() {
 }
 
 void SelectForm::setTip(const std::string& text) {
-    control("txtMsg").text = text;
+    m_txtMsg->text = text;
 }
 
 }  // namespace tallyvex::app

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "app/hub.h"
 #include "app/registry.h"
 #include "store/action.h"
 #include "ui/form.h"
@@ -27,13 +28,18 @@ private:
     void addHandlers();
     void addOptionsItems();
 
-    // Makes `slot` the selected tournament: copies its row into the Hub, marks its box alone and writes
-    // the header.
-    void selectSlot(store::Action& action, int slot);
+    // Makes `slot` the selected tournament: copies its row into the Hub and marks its box alone. Only after
+    // the header naming it has been written.
+    void applySelection(int slot);
+    // Marks the box of `slot` alone: the boxes work as a radio group.
+    void markSlot(int slot);
     void showSlotRows();
     void showConsolationColor();
-    // Writes the header record from the Hub's values in an action of its own.
-    void saveHeader();
+    // The host boxes as the Hub holds them.
+    void showHost();
+    // Writes the header record with `changed` in an action of its own; only then does the Hub take it. A
+    // failure puts the host boxes back to what the file holds.
+    void saveHeader(const SelectedTournament& changed);
     // The host settings the navigation needs: a last court and a location of two characters or more.
     bool hostMissing() const;
     // Shows "Need Location and/or Courts" when the host is missing; true when it was missing.
@@ -44,6 +50,19 @@ private:
 
     Hub& m_hub;
     std::array<SlotRow, kSlotCount> m_slotTable{};
+
+    // The controls the window's own code uses, bound as they are added.
+    std::array<ui::Control*, kSlotCount> m_chkTn{};
+    std::array<ui::Control*, kSlotCount> m_lblType{};
+    std::array<ui::Control*, kSlotCount> m_lblEntr{};
+    std::array<ui::Control*, kSlotCount> m_lblRnd{};
+    std::array<ui::Control*, 4> m_options{};
+    ui::Control* m_txtLoc = nullptr;
+    ui::Control* m_txtCtFst = nullptr;
+    ui::Control* m_txtCtLst = nullptr;
+    ui::Control* m_txtDir = nullptr;
+    ui::Control* m_txtSpons = nullptr;
+    ui::Control* m_txtMsg = nullptr;
 };
 
 }  // namespace tallyvex::app

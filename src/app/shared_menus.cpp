@@ -181,11 +181,10 @@ void installSharedParts(ui::Form& form, Hub& hub, const SharedLayout& layout, Sh
                 }));
     form.onMenu("itmHelp", guarded([&form, &hub] { hub.openHelp(helpFileOf(form.name())); }));
 
-    form.add(ui::ControlKind::Label, "lblPtr", -1, "", layout.ptrLeft, layout.ptrTop, layout.ptrWidth,
-             layout.ptrHeight);
+    ui::Control& label = form.add(ui::ControlKind::Label, "lblPtr", -1, "", layout.ptrLeft, layout.ptrTop,
+                                  layout.ptrWidth, layout.ptrHeight);
     form.addTimer(kTimer, printingIntervalOf(form.name()), false);
-    form.onTimer(kTimer, [&form, afterPrinting = std::move(hooks.afterPrinting)] {
-        ui::Control& label = form.control("lblPtr");
+    form.onTimer(kTimer, [&form, &label, afterPrinting = std::move(hooks.afterPrinting)] {
         label.text = kPtrBack;
         label.backColor = ui::colors::kWhite;
         form.timer(kTimer).enabled = false;

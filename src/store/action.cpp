@@ -223,7 +223,7 @@ void Action::commit() {
         if (files.exists(journal)) {
             recover(m_dir);
             throw Error("An unfinished change in " + root.string() +
-                             " has been undone; this change was not saved");
+                        " has been undone; this change was not saved");
         }
         std::vector<JournalEntry> entries;
         std::vector<const Pending*> changes;
@@ -283,7 +283,7 @@ bool Action::recover(const DataDir& dir) {
         // The data files may be half changed; better to stop than to guess.
         if (!entries) {
             throw Error("The journal " + journal.string() +
-                             " is damaged; the data files may be inconsistent");
+                        " is damaged; the data files may be inconsistent");
         }
         for (const JournalEntry& entry : *entries) {
             const fs::path path = root / entry.name;

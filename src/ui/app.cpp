@@ -136,8 +136,8 @@ bool App::run(std::string_view errorName, const std::function<std::string(int st
 }
 
 bool App::runAction(std::string_view errorName, const std::function<void(store::Action&, int& stage)>& body) {
-    return run(errorName, [errorName](int stage) { return std::string(errorName) + std::to_string(stage); },
-               body);
+    return run(
+        errorName, [errorName](int stage) { return std::string(errorName) + std::to_string(stage); }, body);
 }
 
 bool App::runUnstagedAction(std::string_view errorText, const std::function<void(store::Action&)>& body) {

@@ -20,6 +20,7 @@
 #include "print/print_job.h"
 #include "store/data_dir.h"
 #include "support/fake_services.h"
+#include "support/switchable_file_system.h"
 #include "support/temp_folder.h"
 #include "ui/services.h"
 
@@ -76,7 +77,8 @@ protected:
 
     TempFolder folder;
     FakeServices services;
-    store::DataDir dir{folder.path()};
+    tallyvex::testing::SwitchableFileSystem files;
+    store::DataDir dir{folder.path(), files};
     Hub hub{services, dir};
 };
 

@@ -39,6 +39,43 @@ TEST_F(SelectFormTest, splashOpensTheSelectionOnceAndStaysBehind) {
     EXPECT_EQ(hub.window("frmSplash"), nullptr);
 }
 
+// A change that cannot be saved leaves the window, the kept values and the file as they were.
+TEST_F(SelectFormTest, aFailedSaveLeavesTheWindowShowingWhatTheFileHolds) {
+    std::string registry = record64("1   0108Club            Ann");
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        registry += record64(freeSlotText(slot));
+    }
+    folder.put("fInfo.fil", registry);
+    startAtSelection();
+    const std::string before = folder.bytes("fInfo.fil");
+    files.failing = true;
+
+    click("cmdClear");
+    EXPECT_EQ(services.lastMessage(), "Select Tournament Error 1");
+    EXPECT_EQ(c("txtLoc").text, "Club");
+    EXPECT_EQ(c("txtCtFst").text, "01");
+    EXPECT_EQ(hub.selected().location, "Club");
+    EXPECT_EQ(hub.selected().courtsInUse, "0108");
+
+    click("chkTn(2)");
+    EXPECT_TRUE(c("chkTn(0)").checked);
+    EXPECT_FALSE(c("chkTn(2)").checked);
+    EXPECT_EQ(hub.selected().slot, 1);
+
+    set("txtDir", "Bea");
+    set("txtCtLst", "12");
+    focus("txtLoc");
+    EXPECT_EQ(c("txtDir").text, "Ann");
+    EXPECT_EQ(c("txtCtLst").text, "08");
+    EXPECT_EQ(hub.selected().director, "Ann");
+    EXPECT_EQ(folder.bytes("fInfo.fil"), before);
+
+    files.failing = false;
+    click("cmdClear");
+    EXPECT_EQ(c("txtLoc").text, "");
+    EXPECT_FALSE(folder.has("fInfo.fil"));
+}
+
 TEST_F(SelectFormTest, slotBoxesActAsARadioGroupAndTheChoiceIsStored) {
     folder.put("fInfo.fil", activeRegistry("1   0108Club"));
     startAtSelection();

@@ -12,8 +12,9 @@ using testing::DataFolderTest;
 
 TEST(SlotFiles, EveryKindCarriesTheSlotLessOneAndOtherSlotsAreRefused) {
     const std::pair<SlotFile, const char*> cases[] = {
-        {SlotFile::Court, "fCourt7.Fil"}, {SlotFile::CourtQueue, "fCourtq7.Fil"}, {SlotFile::Chart, "fChart7.Fil"},
-        {SlotFile::Line, "fLine7.Fil"},   {SlotFile::Fees, "fFees7.Fil"},         {SlotFile::Name, "fName7.Fil"},
+        {SlotFile::Court, "fCourt7.Fil"}, {SlotFile::CourtQueue, "fCourtq7.Fil"},
+        {SlotFile::Chart, "fChart7.Fil"}, {SlotFile::Line, "fLine7.Fil"},
+        {SlotFile::Fees, "fFees7.Fil"},   {SlotFile::Name, "fName7.Fil"},
     };
     for (const auto& [file, name] : cases) {
         EXPECT_EQ(slotFileName(file, 8), name);
@@ -28,9 +29,10 @@ class LineFileTest : public DataFolderTest {};
 // Moving a record and naming it, as completing a name list does, keeps every byte it does not mean to change.
 TEST_F(LineFileTest, RecordsKeepTheirPaddingAndTheirClosingHash) {
     act([](store::Action& action) {
-        replaceLineFile(action, 2,
-                        {lineHeaderText({3, false}), teamRecordText({"1", "2", "1", "1", "5", "H", "0"}, false),
-                         teamRecordText({"2", "2", "1", "1", "5", "F", "0"}, false)});
+        replaceLineFile(
+            action, 2,
+            {lineHeaderText({3, false}), teamRecordText({"1", "2", "1", "1", "5", "H", "0"}, false),
+             teamRecordText({"2", "2", "1", "1", "5", "F", "0"}, false)});
     });
     act([](store::Action& action) {
         EXPECT_EQ(readLineHeader(action, 2), (LineHeader{3, false}));

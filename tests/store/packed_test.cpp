@@ -79,6 +79,31 @@ TEST(PackedFields, FieldValueSaturatesInsteadOfOverflowing) {
     std::string justBelow = max;
     justBelow.back() = static_cast<char>(justBelow.back() - 1);
     EXPECT_EQ(fieldValue(justBelow), kMax - 1);
+    EXPECT_EQ(fieldInt(max), std::numeric_limits<int>::max());
+    EXPECT_EQ(fieldInt("40000", 32767), 32767);
+    EXPECT_EQ(fieldInt("12ab", 32767), 12);
+}
+
+TEST(TextHelpers, TrimLowerAndUpperFirst) {
+    const struct {
+        const char* text;
+        const char* trimmed;
+        const char* lower;
+        const char* first;
+    } cases[] = {
+        {"  Ab c\t", "Ab c", "  ab c\t", " "},
+        {"yes", "yes", "yes", "Y"},
+        {"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9", "\xC3\x89"},  // é -> É
+        {"\xC3\xB7", "\xC3\xB7", "\xC3\xB7", "\xC3\xB7"},                             // ÷ stays
+        {"N", "N", "n", "N"},
+        {" \t ", "", " \t ", " "},
+        {"", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(trim(c.text), c.trimmed) << c.text;
+        EXPECT_EQ(lowerAscii(c.text), c.lower) << c.text;
+        EXPECT_EQ(upperFirst(c.text), c.first) << c.text;
+    }
 }
 
 }  // namespace

@@ -4,22 +4,16 @@
 
 namespace tallyvex::tournament {
 
+namespace {
+
+// By SlotFile, in the order of its values.
+constexpr std::array<std::string_view, kSlotFiles.size()> kPrefixes = {"fCourt", "fCourtq", "fChart",
+                                                                       "fLine",  "fFees",   "fName"};
+
+}  // namespace
+
 std::string_view slotFilePrefix(SlotFile file) {
-    switch (file) {
-        case SlotFile::Court:
-            return "fCourt";
-        case SlotFile::CourtQueue:
-            return "fCourtq";
-        case SlotFile::Chart:
-            return "fChart";
-        case SlotFile::Line:
-            return "fLine";
-        case SlotFile::Fees:
-            return "fFees";
-        case SlotFile::Name:
-            return "fName";
-    }
-    return "fChart";
+    return kPrefixes.at(static_cast<std::size_t>(file));
 }
 
 std::string slotFileName(SlotFile file, int slot) {

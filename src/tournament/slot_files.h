@@ -19,7 +19,7 @@ enum class SlotFile {
     Name,        // "fName": the name list
 };
 
-// Every kind, in the order a deleted tournament's files go.
+// Every kind, in the order of their values, which is the order a deleted tournament's files go.
 inline constexpr std::array<SlotFile, 6> kSlotFiles = {SlotFile::Court, SlotFile::CourtQueue, SlotFile::Chart,
                                                        SlotFile::Line,  SlotFile::Fees,       SlotFile::Name};
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <map>
 
+#include "store/cp1252.h"
+
 namespace tallyvex::courts {
 
 namespace {
@@ -154,8 +156,8 @@ bool historyFull(const CourtRecord& court) {
 }
 
 std::string shownLabel(const CourtRecord& court) {
-    const std::string text = "0" + court.label;
-    return text.substr(text.size() - 2);
+    // Characters, not bytes: a label read from a damaged record may be empty or hold accented letters.
+    return store::rightChars("0" + court.label, 2);
 }
 
 CourtRecord unusedCourt(int court) {

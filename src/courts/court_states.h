@@ -44,7 +44,8 @@ bool holdsAnyLine(const CourtRecord& court, const std::vector<int>& lines);
 bool usedByTournament(const CourtRecord& court);
 // LastField 31 or more: the court board moves no pairs on or off ("Court History Full").
 bool historyFull(const CourtRecord& court);
-// The label as shown on the board: the last two characters of "0" and the label ("07").
+// The label as shown on the board: the last two characters of "0" and the label ("07"; "0" for a record
+// without a label).
 std::string shownLabel(const CourtRecord& court);
 
 // The record set-up writes for court c: "B " with a pair, "BB" or "B_" in the two-pair layout, "  " without

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "courts/court_states.h"
 #include "store/data_dir.h"
 #include "support/temp_folder.h"
 
@@ -17,6 +20,64 @@ using tallyvex::testing::TempFolder;
 std::string padded(std::string text, std::size_t length) {
     text.resize(length, ' ');
     return text;
+}
+
+std::string repeated(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += piece;
+    }
+    return text;
+}
+
+// Every state change on a copy of `court`, each result written back.
+void everyChange(store::Action& action, const CourtRecord& court, CourtLayout layout, CourtEnd end,
+                 const CourtQueue& queue) {
+    CourtPool pool = hostPool(1, 100);
+    const auto written = [&](const std::function<void(CourtRecord&, CourtQueue&)>& change) {
+        CourtRecord changed = court;
+        CourtQueue changedQueue = queue;
+        change(changed, changedQueue);
+        writeCourt(action, 1, changed);
+        (void)shownLabel(changed);
+    };
+    written([&](CourtRecord& c, CourtQueue&) { setPending(c, layout, pool); });
+    written([&](CourtRecord& c, CourtQueue& q) { moveFromQueue(c, end, layout, q); });
+    written([&](CourtRecord& c, CourtQueue& q) { moveToQueue(c, end, layout, q, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { markOutOfService(c, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { returnToService(c, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { finishMatch(c, end, layout, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { assignFreeCourt(c, layout, {1, 2}, {3, 4}, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { withdrawPair(c, end, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { clearHistory(c, layout); });
+    written([&](CourtRecord& c, CourtQueue&) { resetCourt(c, pool); });
+    (void)history(court, layout);
+    (void)endOfLine(court, 1, layout);
+    (void)holdsAnyLine(court, {1, 2});
+    (void)usedByTournament(court);
+    (void)historyFull(court);
+}
+
+// Reads slot 1's court 1, its queue and the pool, expecting the court to read as `text` and show `shown`;
+// then makes every state change of the court and writes everything back.
+void useEveryWay(store::Action& action, const std::string& text, const std::string& shown) {
+    (void)readPool(action);
+    const std::optional<CourtQueue> queue = readQueue(action, 1);
+    const std::optional<CourtRecord> court = readCourt(action, 1, 1);
+    EXPECT_EQ(court ? courtText(*court) : "", text);
+    if (court) {
+        EXPECT_EQ(shownLabel(*court), shown);
+        for (const CourtLayout layout : {CourtLayout::OnePair, CourtLayout::TwoPair}) {
+            for (const CourtEnd end : {CourtEnd::Head, CourtEnd::Foot}) {
+                everyChange(action, *court, layout, end, queue.value_or(CourtQueue{}));
+            }
+        }
+        writeCourt(action, 1, *court);
+    }
+    if (queue) {
+        writeQueue(action, 1, *queue);
+    }
+    releaseTournamentCourts(action, 1);
 }
 
 class CourtFilesTest : public ::testing::Test {
@@ -196,67 +257,40 @@ TEST_F(CourtFilesTest, EmptyPairFieldsAreWrittenAsASpace) {
     EXPECT_EQ(courtText(unused), "3#12#  #12#*");
 }
 
-TEST_F(CourtFilesTest, CourtReaderUsesFieldsUpToLastFieldOnly) {
-    const std::string records[] = {
-        padded("5#1#B #1#12#3#7#8#*", 128),  // history beyond LastField 5 is ignored
-        padded("9#2#BB#2#4#5#", 128),        // LastField beyond the fields present
-        padded("x#3#B #3#1#2#*", 128),       // non-numeric LastField reads 0
-        padded("5#4#B#4#ab#7x#*", 128),      // short state, non-numeric line
-        padded("7#99#B #", 128),             // CourtNo is the record number; state only
-        padded("7#6#BB#6#1#2#3#4", 128),     // the last field is cut (no '#' behind it)
-        std::string(128, ' '),               // never written
+// Records as a damaged or foreign file holds them: short, cut, garbled, of zero bytes. Each serves at once as
+// the court file, the queue file and the pool; every reader, every state change and every writer takes it
+// without failing. `text` is the court record as read (courtText), "" when it reads as never written.
+TEST_F(CourtFilesTest, DamagedRecordsNeverFailAReaderAStateChangeOrAWriter) {
+    struct Case {
+        std::string bytes;
+        std::string text;
+        std::string shown;
     };
-    std::string file;
-    for (const std::string& r : records) {
-        file += r;
+    const Case cases[] = {
+        {"", "", ""},
+        {std::string(128, ' '), "", ""},
+        {std::string(128, '\0'), "", ""},
+        {"#", "3#1#  ##*", "0"},
+        {"5#", "3#1#  ##*", "0"},
+        {"5#1#B #", "3#1#B ##*", "0"},                     // no label
+        {"5#1#B #1#12#3#7#8#*", "5#1#B #1#12#3#*", "01"},  // history beyond LastField
+        {"9#1#BB#2#4#5#", "5#1#BB#2#4#5#*", "02"},         // LastField beyond the fields
+        {"x#1#B #3#1#2#*", "3#1#B #3#*", "03"},            // non-numeric LastField
+        {"5#1#B#4#ab#7x#*", "5#1#B #4# #7#*", "04"},       // short state, non-numeric line
+        {"7#1#BB#6#1#2#3#4", "6#1#BB#6#1#2#3#*", "06"},    // the last field is cut
+        {"-5#1#B #1#-3#4#*", "3#1#B #1#*", "01"},          // signs are no digits
+        {"99999999999999999999#7#B #123456#99999999999999#1#*", "5#1#B #123456#2147483647#1#*", "56"},
+        {"5#4#\xff\x81#\x90#\x80#3#", "5#1#\xc3\xbf\xc2\x81#\xc2\x90# #3#*", "0\xc2\x90"},  // Windows-1252
+        {"5#1#B #\x80#1#2#*", "5#1#B #\xe2\x82\xac#1#2#*", "0\xe2\x82\xac"},                // "€" as label
+        {"32#1#BB#1#" + repeated("#", 28), "31#1#BB#1#" + repeated(" #", 28) + "*", "01"},  // history full
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        m_folder.put("fCourt0.Fil", c.bytes);
+        m_folder.put("fCourtq0.Fil", c.bytes);
+        m_folder.put("fPool.fil", c.bytes);
+        EXPECT_NO_THROW(inAction([&](store::Action& action) { useEveryWay(action, c.text, c.shown); }));
     }
-    m_folder.put("FCOURT0.FIL", file);
-    inAction([&](store::Action& action) {
-        auto r1 = readCourt(action, 1, 1);
-        ASSERT_TRUE(r1);
-        EXPECT_EQ(r1->lines, (std::vector<int>{12, 3}));
-        auto r2 = readCourt(action, 1, 2);
-        ASSERT_TRUE(r2);
-        EXPECT_EQ(r2->lines, (std::vector<int>{4, 5}));
-        auto r3 = readCourt(action, 1, 3);
-        ASSERT_TRUE(r3);
-        EXPECT_EQ(r3->state, "B ");
-        EXPECT_TRUE(r3->lines.empty());
-        auto r4 = readCourt(action, 1, 4);
-        ASSERT_TRUE(r4);
-        EXPECT_EQ(r4->state, "B ");
-        EXPECT_EQ(r4->lines, (std::vector<int>{0, 7}));
-        auto r5 = readCourt(action, 1, 5);
-        ASSERT_TRUE(r5);
-        EXPECT_EQ(r5->court, 5);
-        EXPECT_EQ(r5->state, "B ");
-        EXPECT_EQ(r5->label, "");
-        EXPECT_TRUE(r5->lines.empty());
-        auto r6 = readCourt(action, 1, 6);
-        ASSERT_TRUE(r6);
-        EXPECT_EQ(r6->lines, (std::vector<int>{1, 2, 3}));
-        EXPECT_FALSE(readCourt(action, 1, 7));
-    });
-}
-
-TEST_F(CourtFilesTest, GarbageBytesInACourtFileDoNotFailTheReader) {
-    std::string file;
-    for (int i = 0; i < 128 * 3; ++i) {
-        file += static_cast<char>((i * 37 + 11) % 256);
-    }
-    file += padded("5#4#\xff\x81#\x90#\x80#3#", 128);
-    m_folder.put("fCourt0.Fil", file);
-    inAction([&](store::Action& action) {
-        for (int c = 1; c <= 100; ++c) {
-            (void)readCourt(action, 1, c);
-        }
-        auto r4 = readCourt(action, 1, 4);
-        ASSERT_TRUE(r4);
-        EXPECT_EQ(r4->state, "\xc3\xbf\xc2\x81");  // UTF-8 of the bytes FF 81
-        EXPECT_EQ(r4->lines, (std::vector<int>{0, 3}));
-        writeCourt(action, 1, *r4);
-    });
-    EXPECT_EQ(m_folder.bytes("fCourt0.Fil").substr(3 * 128), padded("5#4#\xff\x81#\x90# #3#*", 128));
 }
 
 TEST_F(CourtFilesTest, CourtRecordTooLongLosesOnlyWholeOldestFields) {

@@ -99,6 +99,12 @@ long parseNumber(const std::string& text, const std::string& what) {
     throw ScriptError(what + " must be a number, not \"" + text + "\"");
 }
 
+// A name that stays inside the data folder: no folder part, not "." or "..", no NUL.
+bool isPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
+
 }  // namespace
 
 std::vector<std::string> splitScriptLine(const std::string& line, std::vector<bool>* quoted) {
@@ -307,6 +313,17 @@ MenuItem& ScriptRunner::resolveMenu(const std::string& ref, Form** owner) {
     return *item;
 }
 
+std::filesystem::path ScriptRunner::dataFile(const std::string& command, const std::string& name) const {
+    if (!isPlainFileName(name)) {
+        std::string shown = transcriptText(name);
+        for (std::size_t at = shown.find('\0'); at != std::string::npos; at = shown.find('\0', at)) {
+            shown.replace(at, 1, "\\x00");
+        }
+        throw ScriptError(command + ": \"" + shown + "\" is not a file name in the data folder");
+    }
+    return m_dir.path(name);
+}
+
 std::filesystem::path ScriptRunner::scriptFile(const std::string& relative) const {
     return m_scriptFolder / relative;
 }
@@ -427,6 +444,7 @@ void ScriptRunner::execute(const std::vector<Token>& t) {
         if (!t[1].quoted && t[1].text == "cancel") {
             m_choices.push_back(std::nullopt);
         } else {
+            dataFile("choose", t[1].text);
             m_choices.push_back(t[1].text);
         }
     } else if (command == "expect") {
@@ -549,7 +567,7 @@ void ScriptRunner::expect(const std::vector<Token>& t) {
         compare(focused != nullptr ? focused->key() : "none", wanted.key(), "focus on");
     } else if (what == "file" && t.size() == 4) {
         bool found = false;
-        const std::string actual = readWholeFile(m_dir.path(t[2].text), found);
+        const std::string actual = readWholeFile(dataFile("expect file", t[2].text), found);
         if (!found) {
             throw ScriptError("expected file " + t[2].text + ", it does not exist");
         }
@@ -563,7 +581,7 @@ void ScriptRunner::expect(const std::vector<Token>& t) {
                               firstDifference(actual, expected));
         }
     } else if (what == "nofile" && t.size() == 3) {
-        if (std::filesystem::exists(m_dir.path(t[2].text))) {
+        if (std::filesystem::exists(dataFile("expect nofile", t[2].text))) {
             throw ScriptError("expected no file " + t[2].text);
         }
     } else if (what == "record" && t.size() == 6) {
@@ -573,7 +591,7 @@ void ScriptRunner::expect(const std::vector<Token>& t) {
             throw ScriptError("record length and number start at 1");
         }
         bool found = false;
-        const std::string bytes = readWholeFile(m_dir.path(t[2].text), found);
+        const std::string bytes = readWholeFile(dataFile("expect record", t[2].text), found);
         if (!found) {
             throw ScriptError("expected file " + t[2].text + ", it does not exist");
         }
@@ -644,6 +662,7 @@ void ScriptRunner::put(const std::vector<Token>& t) {
     if (t.size() != 4 || (t[1].text != "file" && t[1].text != "bytes")) {
         throw ScriptError("put: use put file NAME \"path\" or put bytes NAME \"text\"");
     }
+    const std::filesystem::path target = dataFile("put " + t[1].text, t[2].text);
     std::string bytes = t[3].text;
     if (t[1].text == "file") {
         bool found = false;
@@ -654,7 +673,7 @@ void ScriptRunner::put(const std::vector<Token>& t) {
     }
     std::error_code ec;
     std::filesystem::create_directories(m_dir.root(), ec);
-    std::ofstream out(m_dir.path(t[2].text), std::ios::binary | std::ios::trunc);
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out << bytes;
     if (!out) {
         throw ScriptError("cannot write " + t[2].text);

@@ -78,6 +78,9 @@ private:
     MenuItem& resolveMenu(const std::string& ref, Form** owner = nullptr);
     std::string property(const Control& c, const std::string& prop) const;
     std::filesystem::path scriptFile(const std::string& relative) const;
+    // A data file named in a script: a plain file name in the data folder, else a script error naming the
+    // command and the name.
+    std::filesystem::path dataFile(const std::string& command, const std::string& name) const;
     // The next queued `choose` answer for a file dialog, written to the transcript as `KIND: FOLDER FILTER ->
     // name`.
     std::optional<std::filesystem::path> fileDialog(const std::string& kind,

@@ -141,6 +141,35 @@ TEST_F(ScriptRunnerTest, fileDialogsTakeTheQueuedChoicesInTurn) {
         << transcript.str();
 }
 
+TEST_F(ScriptRunnerTest, dataFileNamesMustStayInTheDataFolder) {
+    struct Name {
+        const char* script;  // as written in a script
+        const char* shown;   // as the error shows it
+    };
+    const Name names[] = {{R"("")", ""},
+                          {R"(".")", "."},
+                          {R"("..")", ".."},
+                          {R"("../out")", "../out"},
+                          {R"("Prints/x")", "Prints/x"},
+                          {R"("/tmp/x")", "/tmp/x"},
+                          {R"("a\\b")", "a\\b"},
+                          {R"("a\x00b")", "a\\x00b"}};
+    const std::string commands[] = {"put bytes",     "put file",      "expect file",
+                                    "expect nofile", "expect record", "choose"};
+    const std::string tails[] = {" \"x\"", " \"golden\"", " \"golden\"", "", " 2 1 \"ab\"", ""};
+    for (const Name& name : names) {
+        for (std::size_t i = 0; i < std::size(commands); ++i) {
+            const std::string script = commands[i] + " " + name.script + tails[i] + "\n";
+            EXPECT_EQ(run(script), 1) << script;
+            EXPECT_NE(errors.str().find("script line 1: " + commands[i] + ": \"" + name.shown +
+                                        "\" is not a file name in the data folder"),
+                      std::string::npos)
+                << script << errors.str();
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder.parent_path() / "out"));
+}
+
 TEST_F(ScriptRunnerTest, overlaysAreReachedByTheirWindowName) {
     EXPECT_EQ(run("start\n"
                   "click cmdHelp\n"

@@ -138,7 +138,7 @@ int runScript(const store::DataDir& dir, std::istream& script, const fs::path& f
             return std::make_unique<MirroredHub>(services, d);
         };
     }
-    ui::ScriptRunner runner(dir, factory, transcript, qt::writePdf);
+    ui::ScriptRunner runner(dir, factory, transcript, qt::pdfBytes);
     if (options.widgets) {
         runner.setAfterCommand([](ui::App& app) { static_cast<MirroredHub&>(app).mirror().refresh(); });
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <string>
 
 #include "store/data_dir.h"
 #include "ui/app.h"
@@ -59,9 +60,9 @@ private:
     std::function<void()> m_beforeDialog;
 };
 
-// Draws a job into a PDF file (A4, or Letter where the locale measures in inches). Needs a
-// QGuiApplication; throws std::runtime_error when the file cannot be written.
-void writePdf(const print::PrintJob& job, const std::filesystem::path& path);
+// Draws a job as a PDF document (A4, or Letter where the locale measures in inches) and returns its bytes:
+// the PdfWriter of the print archive. Needs a QGuiApplication; throws std::runtime_error when it cannot draw.
+std::string pdfBytes(const print::PrintJob& job);
 
 // Mirrors an app that another host drives (the script runner) in real widgets, so that a script also
 // exercises the renderer: every window the app opens is built, and refresh() redraws the widgets from their

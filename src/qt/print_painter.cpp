@@ -1,6 +1,6 @@
 #include "qt/print_painter.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -56,25 +56,28 @@ QPageLayout defaultPdfLayout() {
                        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
 }
 
-void writePdfWithLayout(const print::PrintJob& job, const std::filesystem::path& path,
-                        const QPageLayout& layout) {
-    QPdfWriter writer(QFile::decodeName(path.c_str()));
+std::string pdfBytesWithLayout(const print::PrintJob& job, const QPageLayout& layout) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(layout);
     writer.setTitle(toQString(job.name()));
     writer.setCreator(QStringLiteral("Tallyvex"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        throw std::runtime_error("cannot write " + path.string());
+        throw std::runtime_error("cannot start the PDF of " + job.name());
     }
     drawPrintJob(job, painter, writer);
     if (!painter.end()) {
-        throw std::runtime_error("cannot finish " + path.string());
+        throw std::runtime_error("cannot finish the PDF of " + job.name());
     }
+    const QByteArray& bytes = buffer.data();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void writePdf(const print::PrintJob& job, const std::filesystem::path& path) {
-    writePdfWithLayout(job, path, defaultPdfLayout());
+std::string pdfBytes(const print::PrintJob& job) {
+    return pdfBytesWithLayout(job, defaultPdfLayout());
 }
 
 }  // namespace tallyvex::qt

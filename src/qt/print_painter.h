@@ -2,7 +2,7 @@
 // Draws print jobs with QPainter: onto the system printer or into a PDF.
 
 #include <QPageLayout>
-#include <filesystem>
+#include <string>
 
 #include "print/print_job.h"
 
@@ -22,8 +22,7 @@ void drawPrintJob(const print::PrintJob& job, QPainter& painter, QPagedPaintDevi
 // quarter-inch margins like a printer's unprintable edge.
 QPageLayout defaultPdfLayout();
 
-// writePdf (host.h) on a chosen page layout.
-void writePdfWithLayout(const print::PrintJob& job, const std::filesystem::path& path,
-                        const QPageLayout& layout);
+// pdfBytes (host.h) on a chosen page layout.
+std::string pdfBytesWithLayout(const print::PrintJob& job, const QPageLayout& layout);
 
 }  // namespace tallyvex::qt

@@ -132,10 +132,9 @@ void QtServices::print(const print::PrintJob& job) {
 std::filesystem::path QtServices::archive(const print::PrintJob& job) {
     // Without a printer the page set-up dialog's layout is the one that counts.
     const QPageLayout layout = m_printer ? m_printer->pageLayout() : defaultPdfLayout();
-    return ui::archivePrintJob(*m_dataDir, job, now(),
-                               [&layout](const print::PrintJob& pdfJob, const std::filesystem::path& path) {
-                                   writePdfWithLayout(pdfJob, path, layout);
-                               });
+    return ui::archivePrintJob(*m_dataDir, job, now(), [&layout](const print::PrintJob& pdfJob) {
+        return pdfBytesWithLayout(pdfJob, layout);
+    });
 }
 
 bool QtServices::printerSetup() {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "store/data_dir.h"
 #include "ui/services.h"
@@ -14,10 +15,12 @@ class PrintJob;
 
 namespace tallyvex::ui {
 
-using PdfWriter = std::function<void(const print::PrintJob&, const std::filesystem::path&)>;
+// Draws a job as a PDF document and returns its bytes; throws std::runtime_error when it cannot.
+using PdfWriter = std::function<std::string(const print::PrintJob&)>;
 
-// Writes the .txt rendering and, when a writer is given, the PDF. A name already taken gets "-2", "-3"...
-// Returns the PDF's path. Throws std::runtime_error when a file cannot be written.
+// Writes the .txt rendering and, when a writer is given, the PDF, both through the data folder's file
+// system: both files remain or neither does. A name already taken gets "-2", "-3"... Returns the PDF's path.
+// Throws store::Error naming the file and the cause when a file cannot be made or written.
 std::filesystem::path archivePrintJob(const store::DataDir& dir, const print::PrintJob& job,
                                       const DateTime& when, const PdfWriter& pdfWriter);
 

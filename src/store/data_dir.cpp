@@ -55,9 +55,20 @@ fs::path DataDir::choose(const std::optional<fs::path>& flag) {
 DataDir::DataDir(fs::path root, FileSystem& files) : m_root(std::move(root)), m_files(&files) {}
 
 void DataDir::ensureWritable() const {
-    const fs::path probe = m_root / (".tallyvex-probe-" + std::to_string(::getpid()));
+    const std::string prefix = ".tallyvex-probe-";
+    const fs::path probe = m_root / (prefix + std::to_string(::getpid()));
     try {
         m_files->createDirectories(m_root);
+        // A program killed between writing and removing its probe left it behind: sweep those first. A
+        // leftover that cannot be removed does no harm; the probe below decides whether the folder is usable.
+        for (const std::string& name : m_files->list(m_root)) {
+            if (name.starts_with(prefix)) {
+                try {
+                    m_files->remove(m_root / name);
+                } catch (const Error&) {
+                }
+            }
+        }
         m_files->writeFileSynced(probe, "probe");
         m_files->remove(probe);
     } catch (const Error& error) {

@@ -22,8 +22,9 @@ public:
     const fs::path& root() const { return m_root; }
     FileSystem& files() const { return *m_files; }
 
-    // Creates the folder when missing and checks that it can be written.
-    // Throws Error with a message naming the folder otherwise.
+    // Creates the folder when missing and checks that it can be written by writing and removing a probe
+    // file; probes that earlier programs left behind are removed. Throws Error with a message naming the
+    // folder otherwise.
     void ensureWritable() const;
 
     // The path of a data file by name, matched without regard to letter case ("fInfo.Fil" finds

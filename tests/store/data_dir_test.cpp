@@ -99,7 +99,13 @@ TEST(DataDirWritable, CreatesTheFolderAndLeavesNoProbeBehind) {
     dir.ensureWritable();
     EXPECT_TRUE(fs::is_directory(folder.path() / "a" / "b"));
     EXPECT_TRUE(fs::is_empty(folder.path() / "a" / "b"));
-    dir.ensureWritable();  // an existing folder is fine too
+
+    // An existing folder is fine too, and the probes of programs killed at start-up go.
+    test::putFile(dir.path(".tallyvex-probe-1"), "probe");
+    test::putFile(dir.path(".tallyvex-probe-" + std::to_string(::getpid())), "probe");
+    test::putFile(dir.path("fInfo.fil"), "kept");
+    dir.ensureWritable();
+    EXPECT_EQ(realFileSystem().list(dir.root()), std::vector<std::string>{"fInfo.fil"});
 
     EXPECT_EQ(dir.printsFolder(), folder.path() / "a" / "b" / "Prints");
     EXPECT_TRUE(fs::is_directory(dir.printsFolder()));
@@ -199,8 +205,9 @@ TEST(RealFileSystem, ErrorsNameTheFileAndTheCause) {
         files.syncDirectory(folder.path() / "missing");
         FAIL() << "syncing a missing folder must fail";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open the folder " + (folder.path() / "missing").string() +
-                                                 ": No such file or directory");
+        EXPECT_EQ(
+            std::string(error.what()),
+            "Cannot open the folder " + (folder.path() / "missing").string() + ": No such file or directory");
     }
 }
 

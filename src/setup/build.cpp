@@ -6,15 +6,12 @@
 #include "grid/grid_file.h"
 #include "players/name_file.h"
 #include "setup/draw_files.h"
+#include "store/error.h"
 #include "tournament/line_file.h"
 
 namespace tallyvex::setup {
 
 namespace {
-
-courts::LinePair courtPair(const std::optional<LinePair>& pair) {
-    return pair ? courts::LinePair{pair->first, pair->second} : courts::LinePair{};
-}
 
 void writeCourts(store::Action& action, int slot, const SizeParameters& parameters, const CourtPlan& plan) {
     action.remove(courts::courtFileName(slot));
@@ -26,9 +23,7 @@ void writeCourts(store::Action& action, int slot, const SizeParameters& paramete
               [](const CourtStart& a, const CourtStart& b) { return a.court < b.court; });
     const courts::CourtLayout layout = courts::layoutOf(parameters.type);
     for (const CourtStart& start : starts) {
-        courts::writeCourt(
-            action, slot,
-            courts::setUpCourt(start.court, layout, courtPair(start.head), courtPair(start.foot)));
+        courts::writeCourt(action, slot, courts::setUpCourt(start.court, layout, start.head, start.foot));
     }
     courts::CourtQueue queue;
     queue.lastCourt = parameters.lastCourt;
@@ -61,7 +56,11 @@ void writeTournament(store::Action& action, int slot, const SizeParameters& para
     tournament::replaceLineFile(action, slot, lineFileRecords(plan.draw, plan.courts, parameters.roundCount));
     if (parameters.roundRobin()) {
         action.remove(chartFileName(slot));
-        grid::writeGrid(action, slot, parameters.teamCount);
+        if (!grid::writeGrid(action, slot, parameters.teamCount)) {
+            throw store::Error(
+                "Cannot write the grid file " + grid::gridFileName(slot),
+                "no round-robin schedule for " + std::to_string(parameters.teamCount) + " teams");
+        }
     } else {
         writeChartFile(action, slot, chartFileRecords(plan.draw, parameters.roundCount));
     }

@@ -24,7 +24,8 @@ std::string planRefusal(const SizeParameters& parameters, const TournamentPlan& 
 
 // Writes the tournament of a slot anew: the court pool (with its courts in use), the court file (records 1 to
 // the host's last court cleared, then each listed court), the court queue, the line file, and the chart file
-// (elimination) or the grid file (round robin); a completed name list loses its completed mark.
+// (elimination) or the grid file (round robin); a completed name list loses its completed mark. Throws
+// store::Error when the round robin has no schedule for its number of teams.
 void writeTournament(store::Action& action, int slot, const SizeParameters& parameters,
                      const TournamentPlan& plan, const courts::CourtPool& pool);
 

@@ -1,8 +1,7 @@
 #include "setup/draw_files.h"
 
-#include <stdexcept>
-
 #include "store/cp1252.h"
+#include "store/error.h"
 #include "store/packed.h"
 #include "tournament/line_file.h"
 #include "tournament/slot_files.h"
@@ -40,17 +39,18 @@ std::string chartFileName(int slot) {
 std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int rounds, int line) {
     const LineState state = draw.state(line);
     if (state == LineState::Empty) {
-        throw std::invalid_argument("line " + std::to_string(line) + " holds no team");
+        throw store::Error("Line " + std::to_string(line) + " holds no team");
     }
     const bool playsRoundOne = state == LineState::FirstRound;
     const std::string round = playsRoundOne ? "1" : "2";
     const std::optional<TeamCourt> court = teamCourt(plan, line);
     // A waiting team's end is never read; it gets the head, where a single pair plays.
-    const char end = court ? static_cast<char>(court->end) : static_cast<char>(CourtEnd::Head);
-    return tournament::teamRecordText({std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1),
-                                       round, round, std::to_string(court ? court->court : 0),
-                                       std::string(1, end), std::string(tournament::kNamesPlaceholder)},
-                                      false);
+    const char end = endLetter(court ? court->end : courts::CourtEnd::Head);
+    return tournament::teamRecordText(
+        {std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1), round, round,
+         std::to_string(court ? court->court : 0), std::string(1, end),
+         std::string(tournament::kNamesPlaceholder)},
+        false);
 }
 
 std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& plan, int rounds) {
@@ -65,8 +65,8 @@ std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& 
 
 std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds) {
     if (rounds < 1 || (1 << rounds) != static_cast<int>(draw.lineTable.size())) {
-        throw std::invalid_argument("the chart of " + std::to_string(rounds) +
-                                    " rounds does not match its lines");
+        throw store::Error("The chart of " + std::to_string(rounds) + " rounds does not match its " +
+                           std::to_string(draw.lineTable.size()) + " lines");
     }
     std::vector<std::string> records(static_cast<std::size_t>(levelRange(10 + rounds).last));
     const auto put = [&records](int record, std::string_view line) {

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <stdexcept>
+
+#include "store/error.h"
 
 namespace tallyvex::setup {
 
@@ -28,7 +29,7 @@ int roundedHalfEven(int numerator, int denominator) {
 
 void checkTeamsPerCourt(int teamsPerCourt) {
     if (teamsPerCourt != 2 && teamsPerCourt != 4) {
-        throw std::invalid_argument("teams per court must be 2 or 4");
+        throw store::Error("Teams per court must be 2 or 4", std::to_string(teamsPerCourt) + " given");
     }
 }
 
@@ -95,7 +96,11 @@ int teamsPerCourt(TeamType type) {
     return type == TeamType::NWSngs ? 4 : 2;
 }
 
-CourtPlan assignCourts(const std::vector<LinePair>& startList, const std::vector<int>& order,
+char endLetter(courts::CourtEnd end) {
+    return end == courts::CourtEnd::Head ? 'H' : 'F';
+}
+
+CourtPlan assignCourts(const std::vector<courts::LinePair>& startList, const std::vector<int>& order,
                        int teamsPerCourt) {
     checkTeamsPerCourt(teamsPerCourt);
     const std::size_t pairsPerCourt = static_cast<std::size_t>(teamsPerCourt / 2);
@@ -103,7 +108,7 @@ CourtPlan assignCourts(const std::vector<LinePair>& startList, const std::vector
     plan.startListLines = 2 * static_cast<int>(startList.size());
     std::size_t next = 0;
     for (int court : order) {
-        CourtStart start{court, std::nullopt, std::nullopt};
+        CourtStart start{court, {}, {}};
         if (next < startList.size()) {
             start.head = startList[next++];
         }
@@ -120,15 +125,15 @@ CourtPlan assignCourts(const std::vector<LinePair>& startList, const std::vector
 }
 
 std::optional<TeamCourt> teamCourt(const CourtPlan& plan, int line) {
-    const auto has = [line](const std::optional<LinePair>& pair) {
-        return pair && (pair->first == line || pair->second == line);
+    const auto has = [line](const courts::LinePair& pair) {
+        return !pair.empty() && (pair.first == line || pair.second == line);
     };
     for (const CourtStart& start : plan.courts) {
         if (has(start.head)) {
-            return TeamCourt{start.court, CourtEnd::Head};
+            return TeamCourt{start.court, courts::CourtEnd::Head};
         }
         if (has(start.foot)) {
-            return TeamCourt{start.court, CourtEnd::Foot};
+            return TeamCourt{start.court, courts::CourtEnd::Foot};
         }
     }
     return std::nullopt;
@@ -166,38 +171,6 @@ std::string setupRefusal(int teams, int teamsPerCourt, int courtCount, int start
         message = queueOverflow(startListLines, courtCount, teamsPerCourt);
     }
     return message;
-}
-
-std::string courtStateCode(const CourtStart& start, int teamsPerCourt) {
-    if (!start.head) {
-        return "  ";
-    }
-    if (teamsPerCourt == 4) {
-        return start.foot ? "BB" : "B_";
-    }
-    return "B ";
-}
-
-std::vector<std::string> courtFields(const CourtStart& start, int teamsPerCourt) {
-    const std::string court = std::to_string(start.court);
-    std::vector<std::string> fields{"3", court, courtStateCode(start, teamsPerCourt), court};
-    for (const std::optional<LinePair>& pair : {start.head, start.foot}) {
-        if (pair) {
-            fields.push_back(std::to_string(pair->first));
-            fields.push_back(std::to_string(pair->second));
-        }
-    }
-    fields[0] = std::to_string(fields.size() - 1);
-    return fields;
-}
-
-std::vector<std::string> queueFields(const CourtPlan& plan, int lastCourt) {
-    std::vector<std::string> fields{std::to_string(2 + plan.queuedLines.size()), std::to_string(lastCourt),
-                                    std::to_string(plan.startListLines)};
-    for (int line : plan.queuedLines) {
-        fields.push_back(std::to_string(line));
-    }
-    return fields;
 }
 
 }  // namespace tallyvex::setup

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "courts/court_states.h"
+
 namespace tallyvex::setup {
 
 // The state of a chart line at the start of play.
@@ -19,17 +21,11 @@ enum class LineState : int {
     ByeWaits = 3,     // has a bye and waits for the winner of a first-round match
 };
 
-struct LinePair {
-    int first = 0;
-    int second = 0;
-
-    friend bool operator==(const LinePair&, const LinePair&) = default;
-};
-
 struct LineDraw {
-    std::vector<int> lineTable;       // entry i - 1: line i, or 0 for an empty line
-    std::vector<LineState> states;    // entry i - 1: the state of line i
-    std::vector<LinePair> startList;  // the matches that can start at once, in the order courts go out
+    std::vector<int> lineTable;     // entry i - 1: line i, or 0 for an empty line
+    std::vector<LineState> states;  // entry i - 1: the state of line i
+    std::vector<courts::LinePair>
+        startList;  // the matches that can start at once, in the order courts go out
 
     LineState state(int line) const;
     int teamCount() const;
@@ -49,13 +45,15 @@ enum class TeamType : int { Dbls = 0, WSngs = 1, NWSngs = 2 };
 // Teams on one court: non-walking singles play two independent matches, at the head and at the foot.
 int teamsPerCourt(TeamType type);
 
-enum class CourtEnd : char { Head = 'H', Foot = 'F' };
+// The end as the line file and the draw tickets write it: 'H' or 'F'.
+char endLetter(courts::CourtEnd end);
 
-// One listed court at the start: the pair at its head and, in non-walking singles, the pair at its foot.
+// One listed court at the start: the pair at its head and, in non-walking singles, the pair at its foot;
+// an empty pair where the court has none.
 struct CourtStart {
     int court = 0;
-    std::optional<LinePair> head;
-    std::optional<LinePair> foot;
+    courts::LinePair head;
+    courts::LinePair foot;
 
     friend bool operator==(const CourtStart&, const CourtStart&) = default;
 };
@@ -68,14 +66,15 @@ struct CourtPlan {
 };
 
 // Hands out the courts of `order` to the pairs of the start list (two pairs a court with 4 teams per
-// court) and queues the rest. The queue limit is not applied here: see setupRefusal().
-CourtPlan assignCourts(const std::vector<LinePair>& startList, const std::vector<int>& order,
+// court) and queues the rest. The queue limit is not applied here: see setupRefusal(). Throws store::Error
+// for a number of teams per court other than 2 or 4.
+CourtPlan assignCourts(const std::vector<courts::LinePair>& startList, const std::vector<int>& order,
                        int teamsPerCourt);
 
 // The court and end at which a line starts; nullopt when it waits or has no match yet.
 struct TeamCourt {
     int court = 0;
-    CourtEnd end = CourtEnd::Head;
+    courts::CourtEnd end = courts::CourtEnd::Head;
 };
 std::optional<TeamCourt> teamCourt(const CourtPlan& plan, int line);
 
@@ -105,16 +104,5 @@ std::string queueOverflow(int startListLines, int courtCount, int teamsPerCourt)
 // first failing check, or empty when the set-up may be written. (The window runs its duplicate-court
 // check between the two, so it may also call them one by one.)
 std::string setupRefusal(int teams, int teamsPerCourt, int courtCount, int startListLines);
-
-// --- Court and court queue records of the set-up, as fields 0 to LastField.
-
-// "B " with a pair; "BB" or "B_" in non-walking singles; "  " for a court without a pair.
-std::string courtStateCode(const CourtStart& start, int teamsPerCourt);
-
-// LastField, CourtNo, CourtState, CourtLabel, then the head pair and the foot pair when present.
-std::vector<std::string> courtFields(const CourtStart& start, int teamsPerCourt);
-
-// LastField, LastCourt, QueueMark, then the queued line numbers.
-std::vector<std::string> queueFields(const CourtPlan& plan, int lastCourt);
 
 }  // namespace tallyvex::setup

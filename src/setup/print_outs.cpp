@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
-#include <stdexcept>
 
 #include "store/cp1252.h"
+#include "store/error.h"
 
 namespace tallyvex::setup {
 
@@ -40,7 +40,7 @@ Ticket ticketOf(const DrawnTeam& team, bool headAndFoot) {
     if (team.court != 0) {
         ticket.court = std::to_string(team.court);
         if (headAndFoot) {
-            ticket.court += static_cast<char>(team.end);
+            ticket.court += endLetter(team.end);
         }
     }
     return ticket;
@@ -81,7 +81,7 @@ std::string cuttingLine(int ticketsSoFar) {
 
 const DrawnTeam& teamAt(const std::vector<DrawnTeam>& teams, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= teams.size()) {
-        throw std::out_of_range("no team " + std::to_string(index) + " for a ticket");
+        throw store::Error("No team " + std::to_string(index) + " for a ticket");
     }
     return teams[static_cast<std::size_t>(index)];
 }
@@ -94,7 +94,7 @@ std::vector<DrawnTeam> drawnTeams(const LineDraw& draw, const CourtPlan& plan) {
         if (draw.state(line) == LineState::Empty) {
             continue;
         }
-        DrawnTeam team{line, 0, CourtEnd::Head};
+        DrawnTeam team{line, 0, courts::CourtEnd::Head};
         if (const std::optional<TeamCourt> court = teamCourt(plan, line)) {
             team.court = court->court;
             team.end = court->end;

@@ -32,7 +32,7 @@ struct DrawPrintValues {
 struct DrawnTeam {
     int line = 0;
     int court = 0;  // 0 while the team waits for a court
-    CourtEnd end = CourtEnd::Head;
+    courts::CourtEnd end = courts::CourtEnd::Head;
 
     friend bool operator==(const DrawnTeam&, const DrawnTeam&) = default;
 };

@@ -5,6 +5,7 @@
 #include "courts/court_files.h"
 #include "setup/draw_tables.h"
 #include "store/data_dir.h"
+#include "store/error.h"
 #include "support/temp_folder.h"
 
 namespace tallyvex::setup {
@@ -85,18 +86,38 @@ TEST_F(BuildTest, aCompletedNameListLosesItsMarkOnARebuild) {
     EXPECT_EQ(folder.bytes("fName0.Fil"), padded("17", 50) + padded("record", 50));
 }
 
-TEST_F(BuildTest, aRoundRobinWritesItsGridInsteadOfAChart) {
+SizeParameters roundRobin(int teams) {
     SizeParameters p = doubles(4, {1, 2}, 4);
     p.category = "1";
-    p.chartSize = 4;
+    p.teams = std::to_string(teams);
+    p.teamCount = teams;
+    p.chartSize = teams;
     p.roundCount = 3;
     p.rounds = "3";
-    p.lineTable = fullLineTable(4);
+    p.lineTable = fullLineTable(teams);
+    return p;
+}
+
+TEST_F(BuildTest, aRoundRobinWritesItsGridInsteadOfAChart) {
     folder.put("fChart0.Fil", "an old elimination chart");
-    build(p);
+    build(roundRobin(4));
     // Four records of 4 x 4 bytes, each a 2-byte length and its text.
     EXPECT_EQ(folder.bytes("fChart0.Fil").size(), 4u * 16);
     EXPECT_EQ(folder.bytes("fCourtq0.Fil"), padded("2#4#4#*", 200));
+}
+
+TEST_F(BuildTest, aRoundRobinWithoutAScheduleFailsTheActionBeforeAnythingIsWritten) {
+    folder.put("fChart0.Fil", "an old elimination chart");
+    try {
+        build(roundRobin(5));
+        ADD_FAILURE() << "a grid without a schedule was reported as written";
+    } catch (const store::Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot write the grid file fChart0.Fil: no round-robin schedule for 5 teams");
+    }
+    EXPECT_EQ(folder.bytes("fChart0.Fil"), "an old elimination chart");
+    EXPECT_FALSE(folder.has("fPool.fil"));
+    EXPECT_FALSE(folder.has("fLine0.Fil"));
 }
 
 TEST_F(BuildTest, aQueueOfMoreThanFiftyFourLinesIsRefusedBeforeWriting) {

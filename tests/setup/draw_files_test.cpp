@@ -7,6 +7,7 @@
 #include "setup/draw_tables.h"
 #include "store/action.h"
 #include "store/data_dir.h"
+#include "store/error.h"
 #include "support/temp_folder.h"
 #include "tournament/line_file.h"
 
@@ -93,7 +94,7 @@ TEST(LineRecordsTest, aFullChartStoresLineLAtRecordLPlusOne) {
     EXPECT_EQ(records[1], "1#7#1#1#1#H#0");
     EXPECT_EQ(records[3], "3#7#1#1#3#H#0");  // court order 1, 3, 2
     EXPECT_EQ(records[128], "128#7#1#1#0#H#0");
-    EXPECT_THROW(teamRecordText(drawn(5, {1}).draw, s.plan, 3, 1), std::invalid_argument);
+    EXPECT_THROW(teamRecordText(drawn(5, {1}).draw, s.plan, 3, 1), store::Error);
 }
 
 TEST(ChartRecordsTest, fiveTeamsStandAtTheirStartingPositions) {
@@ -133,7 +134,7 @@ TEST(ChartRecordsTest, aFullChartOfOneHundredTwentyEightFillsLevelSeven) {
     EXPECT_EQ(records[383], "384#128#0");
     EXPECT_EQ(records[255], "256#000#0");  // level 6 stays empty: no byes
     EXPECT_EQ(records[511], "512#000#0");
-    EXPECT_THROW(chartFileRecords(s.draw, 6), std::invalid_argument);
+    EXPECT_THROW(chartFileRecords(s.draw, 6), store::Error);
 }
 
 TEST(ChartRecordsTest, aFourTeamChartHasSixteenPositions) {

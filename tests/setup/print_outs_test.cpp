@@ -16,6 +16,8 @@
 namespace tallyvex::setup {
 namespace {
 
+using courts::CourtEnd;
+
 std::string sp(int count) {
     return std::string(static_cast<std::size_t>(count), ' ');
 }

@@ -1,9 +1,9 @@
 #include "app/registry.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "store/cp1252.h"
+#include "store/error.h"
 #include "store/packed.h"
 
 namespace tallyvex::app {
@@ -18,7 +18,7 @@ store::RecordFile registryFile(store::Action& action) {
 
 int slotRecord(int slot) {
     if (slot < 1 || slot > kSlotCount) {
-        throw std::out_of_range("no tournament slot " + std::to_string(slot));
+        throw store::Error("No tournament slot " + std::to_string(slot));
     }
     return slot + 1;
 }
@@ -133,12 +133,25 @@ SlotRow slotRow(std::string_view text) {
 
 void writeSlotField(store::Action& action, int slot, std::size_t index, std::string_view value) {
     if (index >= kSlotFieldCount) {
-        throw std::out_of_range("no slot record field " + std::to_string(index));
+        throw store::Error("No slot record field " + std::to_string(index));
     }
     const std::string text = readSlotText(action, slot);
     std::vector<std::string> fields = slotFields(store::hasFields(text) ? text : freeSlotText(slot));
     fields[index] = std::string(value);
     writeSlotText(action, slot, slotText(fields));
+}
+
+std::string setUpSlotText(std::string_view oldRecord, std::vector<std::string> fields) {
+    const std::vector<std::string> old =
+        store::hasFields(oldRecord) ? slotFields(oldRecord) : std::vector<std::string>(kSlotFieldCount);
+    fields.resize(kCurrentRound);
+    fields.emplace_back("1");
+    for (std::size_t i = fields.size(); i < kSlotFieldCount; ++i) {
+        // Padding or zero bytes behind the last '#' of a short record hold no counter.
+        const bool held = old[i].find_first_not_of(std::string_view(" \0", 2)) != std::string::npos;
+        fields.push_back(held ? old[i] : "*");
+    }
+    return slotText(fields);
 }
 
 std::string courtsInUseText(long first, long last) {

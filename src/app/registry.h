@@ -71,7 +71,8 @@ void writeSelectedSlot(store::Action& action, int slot);
 
 // The value of a free slot record: "Tn_3#*#*#*#*#*#*#*#*#*#*#*#*#" for slot 3.
 std::string freeSlotText(int slot);
-// The first `chars` characters of slot s's record (zero bytes where it was never written).
+// The first `chars` characters of slot s's record (zero bytes where it was never written). Slot functions
+// throw store::Error for a slot outside 1 to 8.
 std::string readSlotText(store::Action& action, int slot, std::size_t chars = kRegistryRecordLength);
 // Writes slot s's record, padded with spaces or cut to 64 characters.
 void writeSlotText(store::Action& action, int slot, std::string_view text);
@@ -90,8 +91,14 @@ std::vector<std::string> slotFields(std::string_view text);
 std::string slotText(const std::vector<std::string>& fields);
 // Fields 0 to 6 of a slot record text.
 SlotRow slotRow(std::string_view text);
-// Replaces one field of slot s's record, keeping the other twelve.
+// Replaces one field of slot s's record, keeping the other twelve. Throws store::Error for an index past
+// field 12.
 void writeSlotField(store::Action& action, int slot, std::size_t index, std::string_view value);
+
+// The slot record a finished set-up writes: `fields` 0 to 5 as set up, the current round 1, and the
+// registration counters (fields 7 to 12) as `oldRecord` holds them; "*" for a counter it does not hold or
+// holds blank (a record never written, cut short or without '#').
+std::string setUpSlotText(std::string_view oldRecord, std::vector<std::string> fields);
 
 // CourtsInUse for a host's first and last court: the decimal text of first * 100 + last with a "0" put in
 // front, of which the last 4 characters count (first 5, last 9 gives "0509"; first 12, last 40 gives "1240").

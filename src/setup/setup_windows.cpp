@@ -28,7 +28,7 @@ void registerSetupWindows(app::Hub& hub) {
         writeTournament(action, slot, parameters, planTournament(parameters), pool);
     };
     // The assignment sheet and the draw tickets, unless the printer is off.
-    hooks.printOuts = [&hub](ui::Form& form, int& stage, const SizeParameters& parameters,
+    hooks.printOuts = [&hub](SizeForm& form, int& stage, const SizeParameters& parameters,
                              const std::string& ticketMode) {
         stage = kStageAssignmentSheet;
         if (hub.printerOff()) {
@@ -37,17 +37,17 @@ void registerSetupWindows(app::Hub& hub) {
         const TournamentPlan plan = planTournament(parameters);
         const DrawPrintValues values{parameters.number, parameters.type, parameters.teams,
                                      parameters.drawPartners == "Y"};
-        form.control("msg").text = printingMessage(linesUsedReport(plan.draw));
+        form.setMessage(printingMessage(linesUsedReport(plan.draw)));
         stage = kStageTickets;
         const print::PrintJob job = drawPrintJob(values, plan.draw, plan.courts, ticketModeOf(ticketMode),
                                                  [&hub] { return hub.services().random(); });
         return app::printFromWindow(form, hub, job, kSizeErrorName + std::to_string(stage));
     };
-    hooks.layoutPreview = [&hub](ui::Form& form, int teams, bool roundRobin, bool specialByes) {
+    hooks.layoutPreview = [&hub](SizeForm& form, int teams, bool roundRobin, bool specialByes) {
         const LayoutPreview preview =
             layoutPreview(teams, roundRobin, specialByes ? ByeStyle::Special : ByeStyle::Standard);
         if (!preview.message.empty()) {
-            form.control("msg").text = preview.message;
+            form.setMessage(preview.message);
         }
         if (preview.job) {
             app::printFromWindow(form, hub, *preview.job);

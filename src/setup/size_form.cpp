@@ -1,5 +1,6 @@
 #include "setup/size_form.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -78,9 +79,20 @@ constexpr std::array<std::string_view, 3> kTypes = {kDbls, kWSngs, kNWSngs};
 constexpr int kStageLineFileWritten = 18;
 constexpr int kStagePrintOuts = 19;
 
-// The boxes whose first typed key replaces the old value.
-bool replacesOnType(const ui::Control& c) {
-    return c.name == "TnName" || c.name == "TnEntries" || c.name == "TnPtnr";
+// The index of the marked box of a group, or -1.
+template <std::size_t N>
+int markedBox(const std::array<ui::Control*, N>& boxes) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (boxes[i]->checked) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+template <std::size_t N>
+bool isOneOf(const std::array<ui::Control*, N>& boxes, const ui::Control& c) {
+    return std::find(boxes.begin(), boxes.end(), &c) != boxes.end();
 }
 
 }  // namespace
@@ -118,9 +130,8 @@ SizeForm::SizeForm(app::Hub& hub, SizeRunValues& values, SizeHooks hooks)
     on(Event::Click, "cmdPrint", [this](EventArgs&) { finish(); });
     on(Event::Click, "cmdLayout", [this](EventArgs&) {
         if (m_hooks.layoutPreview) {
-            const int teams =
-                store::fieldInt(control("TnEntries").text, 32767);
-            m_hooks.layoutPreview(*this, teams, control("chkCat", 1).checked, m_values.specialByes);
+            const int teams = store::fieldInt(m_tnEntries->text, 32767);
+            m_hooks.layoutPreview(*this, teams, m_chkCat[1]->checked, m_values.specialByes);
         }
     });
     on(Event::Click, "cmdQuit", [this](EventArgs&) { m_hub.navigate(*this, app::windows::kSelect); });
@@ -131,35 +142,37 @@ void SizeForm::addControls() {
         add(ControlKind::Label, name, -1, text, 240, top, 2280, 285);
     };
     label("lblName", "Tournament No.", 300);
-    add(ControlKind::TextBox, "TnName", -1, "", 2640, 270, 2400, 315);
+    m_tnName = &add(ControlKind::TextBox, "TnName", -1, "", 2640, 270, 2400, 315);
 
     label("lblCat", "Category  1,2", 780);
-    for (int i = 0; i < 2; ++i) {
-        add(ControlKind::CheckBox, "chkCat", i, kCategories[static_cast<std::size_t>(i)], 2640 + i * 1500,
-            750, 1400, 315);
+    for (std::size_t i = 0; i < m_chkCat.size(); ++i) {
+        m_chkCat[i] = &add(ControlKind::CheckBox, "chkCat", static_cast<int>(i), kCategories[i],
+                           2640 + static_cast<int>(i) * 1500, 750, 1400, 315);
     }
-    add(ControlKind::Label, "lblRnds", -1, "# Rnds", 5760, 780, 720, 285).visible = false;
-    add(ControlKind::TextBox, "txtRnds", -1, "", 6540, 750, 600, 315).visible = false;
+    m_lblRnds = &add(ControlKind::Label, "lblRnds", -1, "# Rnds", 5760, 780, 720, 285);
+    m_lblRnds->visible = false;
+    m_txtRnds = &add(ControlKind::TextBox, "txtRnds", -1, "", 6540, 750, 600, 315);
+    m_txtRnds->visible = false;
 
     label("lblType", "Tourn Type  1,2,3", 1260);
-    for (int i = 0; i < 3; ++i) {
-        add(ControlKind::CheckBox, "chkType", i, std::string(kTypes[static_cast<std::size_t>(i)]),
-            2640 + i * 1200, 1230, 1100, 315);
+    for (std::size_t i = 0; i < m_chkType.size(); ++i) {
+        m_chkType[i] = &add(ControlKind::CheckBox, "chkType", static_cast<int>(i), std::string(kTypes[i]),
+                            2640 + static_cast<int>(i) * 1200, 1230, 1100, 315);
     }
 
     label("lblEntries", "No.  of Teams", 1740);
-    add(ControlKind::TextBox, "TnEntries", -1, "", 2640, 1710, 800, 315);
+    m_tnEntries = &add(ControlKind::TextBox, "TnEntries", -1, "", 2640, 1710, 800, 315);
     label("lblPtnr", "Draw Partners (y/n)", 2220);
-    add(ControlKind::TextBox, "TnPtnr", -1, "", 2640, 2190, 500, 315);
+    m_tnPtnr = &add(ControlKind::TextBox, "TnPtnr", -1, "", 2640, 2190, 500, 315);
     label("lblCourts", "Assign Courts", 2700);
-    add(ControlKind::TextBox, "TnCourts", -1, "", 2640, 2670, 6000, 315);
+    m_tnCourts = &add(ControlKind::TextBox, "TnCourts", -1, "", 2640, 2670, 6000, 315);
 
-    add(ControlKind::Button, "cmdPrint", -1, " Finished Size Info", 240, 5280, 2400, 615);
+    m_cmdPrint = &add(ControlKind::Button, "cmdPrint", -1, " Finished Size Info", 240, 5280, 2400, 615);
     add(ControlKind::Button, "cmdLayout", -1, "Print Layout Preview", 3240, 5280, 2400, 615);
     add(ControlKind::Button, "cmdQuit", -1, "  QUIT  Size Info", 6240, 5280, 2400, 615);
 
-    ui::Control& message = add(ControlKind::Label, "msg", -1, "", 240, 3240, 8400, 1800);
-    message.multiLine = true;
+    m_msg = &add(ControlKind::Label, "msg", -1, "", 240, 3240, 8400, 1800);
+    m_msg->multiLine = true;
 }
 
 void SizeForm::addOptionsItems() {
@@ -199,13 +212,13 @@ void SizeForm::addFocusHandlers() {
             if (m_replaceOnType == &c) {
                 m_replaceOnType = nullptr;
             }
-            if (c.name == "TnName") {
+            if (&c == m_tnName) {
                 c.text = store::leftChars(c.text, 20);
-            } else if (c.name == "TnEntries") {
+            } else if (&c == m_tnEntries) {
                 c.text = store::leftChars(c.text, 3);
-            } else if (c.name == "TnPtnr") {
+            } else if (&c == m_tnPtnr) {
                 c.text = store::upperFirst(c.text);
-            } else if (c.name == "TnCourts") {
+            } else if (&c == m_tnCourts) {
                 setMessage(kLeftCourts);
             }
         });
@@ -271,32 +284,33 @@ void SizeForm::load() {
     findMenuItem("itmOmit")->checked = false;
     findMenuItem("itmBye")->checked = m_values.specialByes;
     app::showPrinterState(*this, m_hub.printerOff());
-    setFocus("TnName");
+    setFocus(*m_tnName);
     setMessage(kOpeningMessage);
 }
 
 void SizeForm::fillFromSelection() {
     const app::SelectedTournament& t = m_hub.selected();
     const auto shown = [](const std::string& value) { return value == "*" ? std::string() : value; };
-    for (int i = 0; i < 3; ++i) {
-        control("chkType", i).checked = t.type != "*" && t.type == kTypes[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < m_chkType.size(); ++i) {
+        m_chkType[i]->checked = t.type != "*" && t.type == kTypes[i];
     }
     if (t.type == "*") {
-        control("chkCat", 0).checked = false;
-        control("chkCat", 1).checked = false;
-        control("TnCourts").text.clear();
+        for (ui::Control* box : m_chkCat) {
+            box->checked = false;
+        }
+        m_tnCourts->text.clear();
     } else {
         markCategory(t.category < 1 ? 0 : 1);
         if (t.category >= 1) {
-            control("txtRnds").text = t.rounds;
+            m_txtRnds->text = t.rounds;
         }
         if (m_values.courtListSlot == t.slot) {
-            control("TnCourts").text = m_values.courtList;
+            m_tnCourts->text = m_values.courtList;
         }
     }
-    control("TnName").text = t.number;
-    control("TnEntries").text = shown(t.teams);
-    control("TnPtnr").text = shown(t.drawPartners);
+    m_tnName->text = t.number;
+    m_tnEntries->text = shown(t.teams);
+    m_tnPtnr->text = shown(t.drawPartners);
 }
 
 void SizeForm::deleteSelected() {
@@ -312,24 +326,24 @@ void SizeForm::deleteSelected() {
         deleted = true;
     });
     if (deleted) {
-        control("TnName").text = "Tn_" + std::to_string(slot);
-        control("TnEntries").text = "**";
-        control("TnPtnr").text = "*";
-        control("TnCourts").text = "*********";
+        m_tnName->text = "Tn_" + std::to_string(slot);
+        m_tnEntries->text = "**";
+        m_tnPtnr->text = "*";
+        m_tnCourts->text = "*********";
     }
     m_hub.navigate(*this, app::windows::kSelect);
 }
 
 SizeEntries SizeForm::entries() const {
     SizeEntries e;
-    e.number = control("TnName").text;
-    const int type = marked("chkType");
+    e.number = m_tnName->text;
+    const int type = markedBox(m_chkType);
     e.type = type >= 0 ? std::string(kTypes[static_cast<std::size_t>(type)]) : std::string();
-    e.teams = control("TnEntries").text;
-    e.partners = control("TnPtnr").text;
-    e.roundRobin = control("chkCat", 1).checked;
-    e.rounds = control("txtRnds").text;
-    e.courts = control("TnCourts").text;
+    e.teams = m_tnEntries->text;
+    e.partners = m_tnPtnr->text;
+    e.roundRobin = m_chkCat[1]->checked;
+    e.rounds = m_txtRnds->text;
+    e.courts = m_tnCourts->text;
     e.specialByes = m_values.specialByes;
     return e;
 }
@@ -346,13 +360,8 @@ void SizeForm::finish() {
             action, slot, t.active, app::firstCourt(t.courtsInUse), app::lastCourt(t.courtsInUse));
         check = checkSize(typed, situation);
         stage = check->stage;
-        if (stage >= stages::kCourtList) {
-            m_values.courtList = typed.courts;
-            m_values.courtListSlot = slot;
-        }
         if (check->result.fault()) {
-            setMessage(check->result.message);
-            throw store::Error("the entries cannot be checked");
+            throw store::Error("The entries cannot be checked", check->result.message);
         }
         if (check->result.ok && m_hooks.refusal) {
             if (const std::string refusal = m_hooks.refusal(check->parameters); !refusal.empty()) {
@@ -363,7 +372,18 @@ void SizeForm::finish() {
             storeSetUp(action, stage, *check);
         }
     });
-    if (!committed || !check) {
+    if (!check) {
+        return;
+    }
+    // A court list that was read is remembered even when a later check refuses the set-up.
+    if (check->stage >= stages::kCourtList) {
+        m_values.courtList = typed.courts;
+        m_values.courtListSlot = slot;
+    }
+    if (check->result.fault()) {
+        setMessage(check->result.message);
+    }
+    if (!committed) {
         return;
     }
     if (!check->result.ok) {
@@ -411,18 +431,7 @@ void SizeForm::storeSetUp(store::Action& action, int& stage, const SizeCheck& ch
         m_hooks.build(action, stage, slot, p, check.pool);
     }
     stage = kStageLineFileWritten;
-
-    // Fields 0 to 5 from the screen, the current round 1, and the registration counters as they stood.
-    const std::string old = app::readSlotText(action, slot);
-    const std::vector<std::string> oldFields =
-        store::hasFields(old) ? app::slotFields(old) : std::vector<std::string>{};
-    std::vector<std::string> fields = p.slotFields();
-    fields.emplace_back("1");
-    for (std::size_t i = fields.size(); i < app::kSlotFieldCount; ++i) {
-        const bool kept = i < oldFields.size() && !oldFields[i].empty();
-        fields.push_back(kept ? oldFields[i] : "*");
-    }
-    app::writeSlotText(action, slot, app::slotText(fields));
+    app::writeSlotText(action, slot, app::setUpSlotText(app::readSlotText(action, slot), p.slotFields()));
 }
 
 void SizeForm::showFailure(const CheckResult& result) {
@@ -433,90 +442,92 @@ void SizeForm::showFailure(const CheckResult& result) {
 }
 
 void SizeForm::markCategory(int index) {
-    for (int i = 0; i < 2; ++i) {
-        control("chkCat", i).checked = i == index;
+    for (std::size_t i = 0; i < m_chkCat.size(); ++i) {
+        m_chkCat[i]->checked = static_cast<int>(i) == index;
     }
-    control("txtRnds").visible = index == 1;
-    control("lblRnds").visible = index == 1;
+    m_txtRnds->visible = index == 1;
+    m_lblRnds->visible = index == 1;
 }
 
 void SizeForm::markType(int index) {
-    for (int i = 0; i < 3; ++i) {
-        control("chkType", i).checked = i == index;
+    for (std::size_t i = 0; i < m_chkType.size(); ++i) {
+        m_chkType[i]->checked = static_cast<int>(i) == index;
     }
     if (index >= 1) {
-        control("TnPtnr").text = "N";
+        m_tnPtnr->text = "N";
     }
-}
-
-int SizeForm::marked(const char* group) const {
-    for (const auto& c : controls()) {
-        if (c->name == group && c->checked) {
-            return c->index;
-        }
-    }
-    return -1;
 }
 
 void SizeForm::advanceFrom(const ui::Control& from) {
-    const auto markedBox = [this](const char* group) { return std::max(marked(group), 0); };
-    const std::string& name = from.name;
-    if (name == "TnName") {
-        setFocus("chkCat", markedBox("chkCat"));
-    } else if (name == "chkCat") {
-        if (control("chkCat", 1).checked) {
-            setFocus("txtRnds");
-        } else {
-            setFocus("chkType", markedBox("chkType"));
-        }
-    } else if (name == "txtRnds") {
-        setFocus("chkType", markedBox("chkType"));
-    } else if (name == "chkType") {
-        setFocus("TnEntries");
-    } else if (name == "TnEntries") {
-        setFocus(marked("chkType") >= 1 ? "TnCourts" : "TnPtnr");
-    } else if (name == "TnPtnr") {
-        setFocus("TnCourts");
-    } else if (name == "TnCourts") {
-        setFocus("cmdPrint");
+    // With none marked, Enter goes to a group's first box.
+    const auto markedOrFirst = [](const auto& boxes) {
+        return boxes[static_cast<std::size_t>(std::max(markedBox(boxes), 0))];
+    };
+    if (&from == m_tnName) {
+        setFocus(*markedOrFirst(m_chkCat));
+    } else if (isOneOf(m_chkCat, from)) {
+        setFocus(m_chkCat[1]->checked ? *m_txtRnds : *markedOrFirst(m_chkType));
+    } else if (&from == m_txtRnds) {
+        setFocus(*markedOrFirst(m_chkType));
+    } else if (isOneOf(m_chkType, from)) {
+        setFocus(*m_tnEntries);
+    } else if (&from == m_tnEntries) {
+        setFocus(markedBox(m_chkType) >= 1 ? *m_tnCourts : *m_tnPtnr);
+    } else if (&from == m_tnPtnr) {
+        setFocus(*m_tnCourts);
+    } else if (&from == m_tnCourts) {
+        setFocus(*m_cmdPrint);
     }
 }
 
-void SizeForm::setMessage(std::string text) {
-    control("msg").text = std::move(text);
+bool SizeForm::replacesOnType(const ui::Control& c) const {
+    return &c == m_tnName || &c == m_tnEntries || &c == m_tnPtnr;
 }
 
-void SizeForm::showFocusColors(const ui::Control& c, bool focused) {
-    const bool group = c.name == "chkCat" || c.name == "chkType";
-    for (const auto& other : controls()) {
-        if (other.get() == &c || (group && other->name == c.name)) {
-            other->backColor = focused ? ui::colors::kBlue : ui::colors::kWhite;
-            other->foreColor = focused ? ui::colors::kWhite : ui::colors::kBlack;
+void SizeForm::setMessage(std::string text) {
+    m_msg->text = std::move(text);
+}
+
+void SizeForm::showFocusColors(ui::Control& c, bool focused) {
+    const auto paint = [focused](ui::Control& box) {
+        box.backColor = focused ? ui::colors::kBlue : ui::colors::kWhite;
+        box.foreColor = focused ? ui::colors::kWhite : ui::colors::kBlack;
+    };
+    // A group shows its colours on all its boxes.
+    if (isOneOf(m_chkCat, c)) {
+        for (ui::Control* box : m_chkCat) {
+            paint(*box);
         }
+    } else if (isOneOf(m_chkType, c)) {
+        for (ui::Control* box : m_chkType) {
+            paint(*box);
+        }
+    } else {
+        paint(c);
     }
 }
 
 std::string SizeForm::helpText(const ui::Control& c) const {
-    if (c.name == "TnName") {
+    if (&c == m_tnName) {
         return kHelpName;
     }
-    if (c.name == "chkCat") {
+    if (isOneOf(m_chkCat, c)) {
         return kHelpCategory;
     }
-    if (c.name == "chkType") {
+    if (isOneOf(m_chkType, c)) {
         return kHelpType;
     }
-    if (c.name == "TnEntries") {
+    if (&c == m_tnEntries) {
         return kHelpEntries;
     }
-    if (c.name == "TnPtnr") {
+    if (&c == m_tnPtnr) {
         return kHelpPartners;
     }
-    if (c.name == "txtRnds") {
+    if (&c == m_txtRnds) {
         return kHelpRounds;
     }
-    const long teams = store::fieldValue(control("TnEntries").text);
-    const int type = marked("chkType");
+    const long teams = store::fieldValue(m_tnEntries->text);
+    const int type = markedBox(m_chkType);
     const int perCourt = type >= 0 ? teamsPerCourtOf(kTypes[static_cast<std::size_t>(type)]) : 2;
     return kHelpCourts + std::to_string(teams / perCourt) + kHelpCourtsEnd;
 }

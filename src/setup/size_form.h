@@ -3,6 +3,7 @@
 // type, teams, rounds, partners and courts. " Finished Size Info" checks everything first and only then
 // stores the tournament in one action; opened in delete mode the window deletes the selected tournament.
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,6 +32,8 @@ struct SizeRunValues {
     int courtListSlot = 0;                    // the slot it was entered for
 };
 
+class SizeForm;
+
 // The later steps of a finished set-up, supplied by the drawing and printing code.
 struct SizeHooks {
     // Why the tournament cannot be built from checked parameters (the queue limit), or "" when it can. Runs
@@ -44,11 +47,11 @@ struct SizeHooks {
     // After the set-up is stored: the assignment sheet and tickets. When a job went to the printer the window
     // returns to the selection window when Timer1 fires; when the printer failed it stays open; else it
     // returns at once.
-    std::function<ui::PrintOutcome(ui::Form& form, int& stage, const SizeParameters& parameters,
-                       const std::string& ticketMode)>
+    std::function<ui::PrintOutcome(SizeForm& form, int& stage, const SizeParameters& parameters,
+                                   const std::string& ticketMode)>
         printOuts;
     // cmdLayout: the layout preview for the number of teams typed in.
-    std::function<void(ui::Form& form, int teams, bool roundRobin, bool specialByes)> layoutPreview;
+    std::function<void(SizeForm& form, int teams, bool roundRobin, bool specialByes)> layoutPreview;
 };
 
 class SizeForm : public ui::Form {
@@ -59,6 +62,8 @@ public:
 
     // The entries as the boxes hold them now.
     SizeEntries entries() const;
+    // Shows a text in the message label "msg".
+    void setMessage(std::string text);
 
 private:
     void addControls();
@@ -75,12 +80,11 @@ private:
 
     void markCategory(int index);
     void markType(int index);
-    // The marked box of a group, or -1.
-    int marked(const char* group) const;
     // The box Enter moves to after `from`.
     void advanceFrom(const ui::Control& from);
-    void setMessage(std::string text);
-    void showFocusColors(const ui::Control& c, bool focused);
+    // The boxes whose first typed key replaces the old value.
+    bool replacesOnType(const ui::Control& c) const;
+    void showFocusColors(ui::Control& c, bool focused);
     std::string helpText(const ui::Control& c) const;
 
     app::Hub& m_hub;
@@ -90,6 +94,18 @@ private:
     SizeHooks m_hooks;
     // The box that has just got the focus: its first typed key replaces the old value.
     const ui::Control* m_replaceOnType = nullptr;
+
+    // The controls the window's own code uses, bound as they are added.
+    ui::Control* m_tnName = nullptr;
+    std::array<ui::Control*, 2> m_chkCat{};
+    ui::Control* m_lblRnds = nullptr;
+    ui::Control* m_txtRnds = nullptr;
+    std::array<ui::Control*, 3> m_chkType{};
+    ui::Control* m_tnEntries = nullptr;
+    ui::Control* m_tnPtnr = nullptr;
+    ui::Control* m_tnCourts = nullptr;
+    ui::Control* m_cmdPrint = nullptr;
+    ui::Control* m_msg = nullptr;
 };
 
 // Registers frmSize with values that last as long as the registration (the run of the program).

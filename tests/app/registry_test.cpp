@@ -78,6 +78,25 @@ TEST(SlotRecord, freeSlotValueHasThirteenUnsetFields) {
     }
 }
 
+TEST(SlotRecord, aSetUpTakesItsSixFieldsRoundOneAndTheOldCounters) {
+    using namespace std::string_literals;
+    const std::vector<std::string> setUp{"T1", "Dbls", "16", "4", "0", "N"};
+    const struct {
+        std::string old;
+        std::string expected;
+    } cases[] = {
+        {std::string(64, '\0'), "T1#Dbls#16#4#0#N#1#*#*#*#*#*#*#"},  // never written
+        {"no separators", "T1#Dbls#16#4#0#N#1#*#*#*#*#*#*#"},
+        {record64("Tn_3#*#*#*#*#*#*#R1#R2#R3#4#5#6#"), "T1#Dbls#16#4#0#N#1#R1#R2#R3#4#5#6#"},
+        {record64("T9#WSngs#8#3#0#N#2#R1#"),
+         "T1#Dbls#16#4#0#N#1#R1#*#*#*#*#*#"},  // short: padding is no counter
+        {"T9#WSngs#8#3#0#N#2#R1##R3#\0\0"s, "T1#Dbls#16#4#0#N#1#R1#*#R3#*#*#*#"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(setUpSlotText(c.old, setUp), c.expected) << c.old;
+    }
+}
+
 TEST(SlotRecord, activeOnlyWhenSomeSlotHasTeams) {
     const SlotRow free = slotRow(freeSlotText(1));
     SlotRow sixteen = free;

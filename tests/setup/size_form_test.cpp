@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/app_test_support.h"
 #include "app/registry.h"
 #include "courts/court_files.h"
+#include "setup/setup_windows.h"
 #include "ui/events.h"
 
 namespace tallyvex::setup {
@@ -58,10 +61,10 @@ protected:
             action.writeBytes("fLine" + std::to_string(slot - 1) + ".Fil", "built");
             if (failBuildAt > 0) {
                 stage = failBuildAt;
-                throw std::runtime_error("disk full");
+                throw store::Error("Cannot write fLine0.Fil", "disk full");
             }
         };
-        hooks.printOuts = [this](ui::Form&, int&, const SizeParameters&, const std::string& mode) {
+        hooks.printOuts = [this](SizeForm&, int&, const SizeParameters&, const std::string& mode) {
             ticketModes.push_back(mode);
             return printing ? ui::PrintOutcome::Sent : ui::PrintOutcome::PrinterOff;
         };
@@ -456,6 +459,47 @@ TEST_F(SizeFormTest, deletionGivesTheTournamentsCourtsBackToThePool) {
     EXPECT_EQ(folder.bytes("fPool.fil"), poolBytes(1, 20, {5}));
     EXPECT_FALSE(folder.has("fCourt0.Fil"));
     EXPECT_FALSE(folder.has("fCourtq0.Fil"));
+}
+
+// The set-up window with its real drawing and print-outs, on a printer that fails.
+class FailingPrinterTest : public app::testing::HubTest {
+protected:
+    FailingPrinterTest() {
+        registerSetupWindows(hub);
+        services.printerFails = true;
+    }
+    // Every file of the data folder with its bytes.
+    std::map<std::string, std::string> files() const {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            all[entry.path().filename().string()] = folder.bytes(entry.path().filename().string());
+        }
+        return all;
+    }
+};
+
+TEST_F(FailingPrinterTest, theLayoutPreviewChangesNoFileAndTheTicketsKeepTheStoredSetUp) {
+    folder.put("fInfo.fil", registry(kHost));
+    startAtSelection();
+    menu("itmSize");
+    set("TnName", "T1");
+    click("chkType(0)");
+    set("TnEntries", "9");
+    set("TnPtnr", "N");
+    set("TnCourts", "1-4");
+    const std::map<std::string, std::string> before = files();
+    click("cmdLayout");
+    EXPECT_EQ(services.lastMessage(), "Check Printer - Error");
+    EXPECT_EQ(shown().name(), "frmSize");
+    EXPECT_EQ(files(), before);
+
+    click("cmdPrint");
+    EXPECT_EQ(services.lastMessage(), "Size Error cmdPrint 21");
+    EXPECT_EQ(folder.bytes("fInfo.fil").substr(64, 64), record64("T1#Dbls#9#4#0#N#1#*#*#*#*#*#*#"));
+    EXPECT_TRUE(folder.has("fLine0.Fil"));
+    shown().fireTimer(shown().timer("Timer1"));
+    EXPECT_EQ(shown().name(), "frmSize");
+    EXPECT_TRUE(services.printed.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "courts/court_states.h"
 #include "setup/draw_tables.h"
 #include "setup/drawing.h"
 #include "store/cp1252.h"
@@ -242,7 +243,7 @@ CourtSituation loadCourtSituation(store::Action& action, int slot, bool anyActiv
         const int last = std::min(queue->lastCourt, courts::kMaxCourt);
         for (int court = 1; court <= last; ++court) {
             const std::optional<courts::CourtRecord> record = courts::readCourt(action, slot, court);
-            if (record && record->state != "  ") {
+            if (record && record->state != courts::kNotInUse) {
                 situation.oldCourts.push_back(court);
             }
         }

@@ -8,6 +8,7 @@
 #include "app/registry.h"
 #include "courts/court_files.h"
 #include "setup/setup_windows.h"
+#include "tournament/line_file.h"
 #include "ui/events.h"
 
 namespace tallyvex::setup {
@@ -58,10 +59,10 @@ protected:
                              const courts::CourtPool&) {
             built.push_back(p);
             builtSlot = slot;
-            action.writeBytes("fLine" + std::to_string(slot - 1) + ".Fil", "built");
+            action.writeBytes(tournament::lineFileName(slot), "built");
             if (failBuildAt > 0) {
                 stage = failBuildAt;
-                throw store::Error("Cannot write fLine0.Fil", "disk full");
+                throw store::Error("Cannot write " + tournament::lineFileName(slot), "disk full");
             }
         };
         hooks.printOuts = [this](SizeForm&, int&, const SizeParameters&, const std::string& mode) {

@@ -193,13 +193,30 @@ void writeNameHeader(store::Action& action, int slot, const NameHeader& header) 
     }
 }
 
+bool neverWritten(std::string_view recordText) {
+    return recordText.empty() || static_cast<unsigned char>(recordText.front()) < 7;
+}
+
 std::vector<StoredName> readNames(store::Action& action, int slot) {
     const store::RecordFile file = nameFile(action, slot);
     const int count = parseNameHeader(file.read(1)).count;
     std::vector<StoredName> names;
     for (int r = 2; r <= count; ++r) {
         const std::string text = file.read(r);
-        if (static_cast<unsigned char>(text[0]) < 7) {
+        if (neverWritten(text)) {
+            break;
+        }
+        names.push_back({r, parseNameRecord(text)});
+    }
+    return names;
+}
+
+std::vector<StoredName> readNamesDown(store::Action& action, int slot, int bottom, int top, int limit) {
+    const store::RecordFile file = nameFile(action, slot);
+    std::vector<StoredName> names;
+    for (int r = bottom; r >= top && static_cast<int>(names.size()) < limit; --r) {
+        const std::string text = file.read(r);
+        if (neverWritten(text)) {
             break;
         }
         names.push_back({r, parseNameRecord(text)});

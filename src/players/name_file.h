@@ -126,9 +126,14 @@ void clearCompletedMark(store::Action& action, int slot);
 // Writes the header's 12 characters, keeping the rest of record 1 (blanks in a new file).
 void writeNameHeader(store::Action& action, int slot, const NameHeader& header);
 
-// The name records from record 2 to the count, stopping at a record whose first byte is below 7 (never
-// written).
+// A record whose first byte is below 7 was never written (past the end it reads as zero bytes): the list
+// ends before it.
+bool neverWritten(std::string_view recordText);
+// The name records from record 2 to the count, stopping at a record never written.
 std::vector<StoredName> readNames(store::Action& action, int slot);
+// At most `limit` name records from `bottom` down to `top`, highest first, stopping at a record never
+// written.
+std::vector<StoredName> readNamesDown(store::Action& action, int slot, int bottom, int top, int limit);
 NameRecord readName(store::Action& action, int slot, int position);
 // Writes a name record at `position`, its record number field set to the position.
 FittedName writeName(store::Action& action, int slot, int position, NameRecord record);

@@ -163,7 +163,7 @@ std::array<std::size_t, kColumnCount> headerOrder(const std::vector<CsvRecord>& 
     }
     const std::string problem = "the first row must name the columns " + expected;
     if (records.empty() || !records.front().error.empty() || records.front().fields.size() != kColumnCount) {
-        throw DatabaseError(problem);
+        throw store::Error(problem);
     }
     std::array<std::size_t, kColumnCount> order{};
     std::array<bool, kColumnCount> seen{};
@@ -175,7 +175,7 @@ std::array<std::size_t, kColumnCount> headerOrder(const std::vector<CsvRecord>& 
             ++c;
         }
         if (c == kColumnCount || seen[c]) {
-            throw DatabaseError(problem);
+            throw store::Error(problem);
         }
         seen[c] = true;
         order[c] = f;
@@ -283,14 +283,17 @@ ImportReport importPlayers(Database& db, std::string_view csv) {
 }
 
 ImportReport importPlayersFile(const std::filesystem::path& database, const std::filesystem::path& csvFile) {
+    const auto cannotRead = [&csvFile](int error) {
+        return store::Error("Cannot read " + csvFile.string(), systemMessage(error));
+    };
     errno = 0;
     std::ifstream in(csvFile, std::ios::binary);
     if (!in) {
-        throw DatabaseError("Cannot read " + csvFile.string() + ": " + systemMessage(errno));
+        throw cannotRead(errno);
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) {
-        throw DatabaseError("Cannot read " + csvFile.string() + ": " + systemMessage(errno));
+        throw cannotRead(errno);
     }
     const auto db = openPlayerDatabase(database);
     return importPlayers(*db, text);
@@ -316,7 +319,7 @@ int exportPlayersFile(const std::filesystem::path& database, const std::filesyst
             const int error = errno;
             std::error_code ignored;
             std::filesystem::remove(partial, ignored);
-            throw DatabaseError("Cannot write " + csvFile.string() + ": " + systemMessage(error));
+            throw store::Error("Cannot write " + csvFile.string(), systemMessage(error));
         }
     }
     std::error_code renameError;
@@ -324,7 +327,7 @@ int exportPlayersFile(const std::filesystem::path& database, const std::filesyst
     if (renameError) {
         std::error_code ignored;
         std::filesystem::remove(partial, ignored);
-        throw DatabaseError("Cannot write " + csvFile.string() + ": " + renameError.message());
+        throw store::Error("Cannot write " + csvFile.string(), renameError.message());
     }
     return static_cast<int>(players.size());
 }

@@ -27,7 +27,7 @@ struct ImportReport {
 // Adds the rows of a CSV text in one transaction. The header may list the columns in any order. A bad
 // row (wrong number of fields, an ID that is not a whole number above 0, a taken ID, broken quoting,
 // text that is not UTF-8) is reported and skipped. A missing header or a database failure throws
-// DatabaseError and adds nothing.
+// store::Error and adds nothing.
 ImportReport importPlayers(Database& db, std::string_view csv);
 ImportReport importPlayersFile(const std::filesystem::path& database, const std::filesystem::path& csvFile);
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "store/data_dir.h"
+#include "store/file_system.h"
 
 namespace tallyvex::players {
 
@@ -50,7 +51,7 @@ void bindPlayer(Statement& statement, const Player& player) {
 }
 
 [[noreturn]] void failDuplicate(long id) {
-    throw DatabaseError("The ID " + std::to_string(id) + " is already in use", SQLITE_CONSTRAINT_UNIQUE);
+    throw store::Error("The ID " + std::to_string(id) + " is already in use", {}, SQLITE_CONSTRAINT_UNIQUE);
 }
 
 // LIKE treats '%' and '_' as wildcards; escaped, the prefix matches only as typed.
@@ -73,6 +74,29 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+store::Error cannotOpen(const std::filesystem::path& path, const store::Error& error) {
+    return store::Error("The player database " + path.filename().string() + " cannot be opened",
+                        error.cause(), error.code());
+}
+
+// Builds the file with its table under a temporary name and renames it into place once SQLite has
+// committed (and synced) the table. A leftover of an interrupted creation is discarded first.
+void createPlayerDatabase(const std::filesystem::path& path) {
+    store::FileSystem& files = store::realFileSystem();
+    std::filesystem::path temp = path;
+    temp += ".new";
+    std::filesystem::path tempJournal = temp;
+    tempJournal += "-journal";
+    files.remove(tempJournal);
+    files.remove(temp);
+    {
+        Database db(temp);
+        db.exec(kCreateTable);
+    }
+    files.rename(temp, path);
+    files.syncDirectory(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+}
+
 }  // namespace
 
 std::string_view playerDatabaseName(PlayerList list) {
@@ -86,16 +110,17 @@ std::filesystem::path playerDatabasePath(const std::filesystem::path& dataFolder
 std::unique_ptr<Database> openPlayerDatabase(const std::filesystem::path& path,
                                              std::chrono::milliseconds busyTimeout) {
     try {
+        if (!store::realFileSystem().exists(path)) {
+            createPlayerDatabase(path);
+        }
         auto db = std::make_unique<Database>(path, busyTimeout);
         // Also the first read of the file: a corrupt or locked file fails here.
         db->exec(kCreateTable);
         // A table made by another program must still have every column read later.
         Statement(*db, std::string(kSelectRows) + "LIMIT 0").run();
         return db;
-    } catch (const DatabaseError& error) {
-        throw DatabaseError(
-            "The player database " + path.filename().string() + " cannot be opened: " + error.what(),
-            error.code());
+    } catch (const store::Error& error) {
+        throw cannotOpen(path, error);
     }
 }
 
@@ -201,11 +226,9 @@ void PlayerDb::open(const std::filesystem::path& path, std::chrono::milliseconds
     m_path = path;
     try {
         setQuery(PlayerQuery::defaultList());
-    } catch (const DatabaseError& error) {
+    } catch (const store::Error& error) {
         close();
-        throw DatabaseError(
-            "The player database " + path.filename().string() + " cannot be opened: " + error.what(),
-            error.code());
+        throw cannotOpen(path, error);
     }
 }
 
@@ -220,7 +243,7 @@ void PlayerDb::close() {
 
 Database& PlayerDb::database() const {
     if (m_db == nullptr) {
-        throw DatabaseError("No player database is open");
+        throw store::Error("No player database is open");
     }
     return *m_db;
 }
@@ -328,7 +351,7 @@ void PlayerDb::addNew() {
 void PlayerDb::save(const Player& player) {
     Database& db = database();
     if (!m_adding && !onRow()) {
-        throw DatabaseError("No record is shown");
+        throw store::Error("No record is shown");
     }
     if (m_adding) {
         insertPlayer(db, player);
@@ -344,10 +367,11 @@ void PlayerDb::save(const Player& player) {
         update.bindInteger(8, rowId);
         update.run();
         if (db.changes() == 0) {
-            throw DatabaseError("The record is no longer in the database");
+            throw store::Error("The record is no longer in the database");
         }
+        m_rows[static_cast<std::size_t>(m_position)].player = player;
     }
-    requery();
+    m_adding = false;
 }
 
 void PlayerDb::remove() {
@@ -357,7 +381,7 @@ void PlayerDb::remove() {
     }
     Database& db = database();
     if (!onRow()) {
-        throw DatabaseError("No record is shown");
+        throw store::Error("No record is shown");
     }
     const auto at = m_rows.begin() + m_position;
     Statement erase(db, "DELETE FROM shufflerlist WHERE rowid = ?1");

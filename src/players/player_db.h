@@ -43,8 +43,9 @@ inline constexpr long kFirstUnlistedId = 7000;
 inline constexpr std::chrono::milliseconds kBusyTimeout{500};
 
 // Opens a player database, creating the file with an empty table when it is missing. A file that is
-// not a usable player database (corrupt, locked, another kind of file) throws DatabaseError with a
-// message naming the file; the file is left as it was.
+// not a usable player database (corrupt, locked, another kind of file) throws store::Error naming the
+// file; the file is left as it was. A new file is made complete under another name and then renamed into
+// place, so that an interruption leaves either no database or one with its table.
 std::unique_ptr<Database> openPlayerDatabase(const std::filesystem::path& path,
                                              std::chrono::milliseconds busyTimeout = kBusyTimeout);
 
@@ -52,7 +53,7 @@ std::unique_ptr<Database> openPlayerDatabase(const std::filesystem::path& path,
 std::vector<Player> allPlayers(Database& db);
 // Whether a row other than `exceptRowId` holds this ID.
 bool idTaken(Database& db, long id, long long exceptRowId = -1);
-// Adds a row; a taken ID throws DatabaseError with isDuplicate().
+// Adds a row; a taken ID throws store::Error for which isDuplicate() holds.
 void insertPlayer(Database& db, const Player& player);
 
 // The numeric value of a typed text: blanks are ignored, then an optional sign, digits, a decimal
@@ -82,7 +83,7 @@ std::optional<PlayerQuery> searchQuery(std::string_view searchText);
 class PlayerDb {
 public:
     // Closes any open database and opens `path` (see openPlayerDatabase), showing the default list.
-    // On failure the object stays closed and DatabaseError is thrown.
+    // On failure the object stays closed and store::Error is thrown.
     void open(const std::filesystem::path& path, std::chrono::milliseconds busyTimeout = kBusyTimeout);
     void close();
     bool isOpen() const { return m_db != nullptr; }
@@ -113,12 +114,13 @@ public:
     // A new empty row becomes current; save() inserts it.
     void addNew();
     bool isAdding() const { return m_adding; }
-    // Writes the player to the current row (inserts the new row while adding), then runs the query
-    // again and shows its first row. A taken ID throws DatabaseError with isDuplicate(); on any
-    // failure nothing is written and the position (and a pending new row) stay as they were.
+    // Writes the player to the current row (inserts the new row while adding). A taken ID throws
+    // store::Error for which isDuplicate() holds; on any failure nothing is written and the position (and a
+    // pending new row) stay as they were. The rows shown are then a snapshot from before the write: the
+    // caller runs requery() to show them as stored, which may fail on its own after the player was saved.
     void save(const Player& player);
     // Deletes the current row from the file; the next row becomes current (eof after the last).
-    // While adding, only drops the unsaved new row. Throws DatabaseError on failure, changing nothing.
+    // While adding, only drops the unsaved new row. Throws store::Error on failure, changing nothing.
     void remove();
 
 private:

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/hub.h"
 #include "app/shared_menus.h"
 #include "players/name_file.h"
 #include "players/name_sort.h"
 #include "players/player_db.h"
-#include "store/cp1252.h"
 #include "store/packed.h"
 
 namespace tallyvex::players {
@@ -33,15 +35,6 @@ constexpr std::array<int, 8> kColumnLeft = {120, 680, 1340, 3300, 4760, 6220, 67
 constexpr std::array<int, 8> kColumnWidth = {500, 600, 1900, 1400, 1400, 500, 450, 450};
 constexpr int kGridTop = 2400;
 constexpr int kRowHeight = 240;
-
-int columnOf(std::string_view name) {
-    for (std::size_t i = 0; i < kGridColumns.size(); ++i) {
-        if (name == kGridColumns[i]) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
 
 int intValue(std::string_view text) {
     return store::fieldInt(text, 1000000);
@@ -70,16 +63,16 @@ PlayersForm::PlayersForm(app::Hub& hub)
     addDatabaseHandlers();
     // Tab follows the entry order: the database side, then the grid row by row.
     int order = 0;
-    for (const char* name : {"txtNameSearch", "txtLine"}) {
-        control(name).tabIndex = order++;
+    for (ui::Control* box : {m_txtNameSearch, m_txtLine}) {
+        box->tabIndex = order++;
     }
-    for (const char* name : kDbBoxes) {
-        control(name).tabIndex = order++;
+    for (ui::Control* box : m_dbBoxes) {
+        box->tabIndex = order++;
     }
-    control("cmdRec").tabIndex = order++;
-    for (int row = 0; row < kGridRows; ++row) {
-        for (const char* name : kGridColumns) {
-            control(name, row).tabIndex = order++;
+    m_cmdRec->tabIndex = order++;
+    for (const auto& row : m_grid) {
+        for (ui::Control* box : row) {
+            box->tabIndex = order++;
         }
     }
 }
@@ -87,12 +80,13 @@ PlayersForm::PlayersForm(app::Hub& hub)
 PlayersForm::~PlayersForm() = default;
 
 void PlayersForm::addDatabaseControls() {
-    add(ControlKind::TextBox, "txtTitle", -1, "", 120, 90, 2400, 315).readOnly = true;
+    m_txtTitle = &add(ControlKind::TextBox, "txtTitle", -1, "", 120, 90, 2400, 315);
+    m_txtTitle->readOnly = true;
     add(ControlKind::Label, "lblDatabase", -1, "Player Database Controls", 2700, 120, 2400, 255);
     add(ControlKind::Button, "cmd1db", -1, "ZUR", 5200, 60, 900, 345);
     add(ControlKind::Button, "cmd2db", -1, "Local", 6200, 60, 900, 345);
 
-    add(ControlKind::TextBox, "txtNameSearch", -1, "", 120, 480, 2000, 315);
+    m_txtNameSearch = &add(ControlKind::TextBox, "txtNameSearch", -1, "", 120, 480, 2000, 315);
     int left = 2200;
     for (const auto& [name, caption] :
          {std::pair{"cmdFind", "Find"}, std::pair{"cmdAd", "Add"}, std::pair{"cmdSv", "Save"},
@@ -100,44 +94,48 @@ void PlayersForm::addDatabaseControls() {
         add(ControlKind::Button, name, -1, caption, left, 450, 800, 375);
         left += 880;
     }
-    add(ControlKind::Button, "cmdRec", -1, "Record", 7480, 450, 1200, 375);
+    m_cmdRec = &add(ControlKind::Button, "cmdRec", -1, "Record", 7480, 450, 1200, 375);
 
     add(ControlKind::Label, "lblBoxes", -1, "Database Text Boxes", 120, 870, 2400, 255);
-    add(ControlKind::TextBox, "txtLine", -1, "", kColumnLeft[0], 1140, kColumnWidth[0], 315);
+    m_txtLine = &add(ControlKind::TextBox, "txtLine", -1, "", kColumnLeft[0], 1140, kColumnWidth[0], 315);
     for (std::size_t i = 0; i < kDbBoxes.size(); ++i) {
-        add(ControlKind::TextBox, kDbBoxes[i], -1, "", kColumnLeft[i + 1], 1140, kColumnWidth[i + 1], 315);
+        m_dbBoxes[i] = &add(ControlKind::TextBox, kDbBoxes[i], -1, "", kColumnLeft[i + 1], 1140,
+                            kColumnWidth[i + 1], 315);
     }
 
-    ui::Control& help = add(ControlKind::TextBox, "txtMsg", -1, "", 120, 1530, 7620, 555);
-    help.multiLine = true;
-    help.readOnly = true;
-    help.tabStop = false;
-    ui::Control& counter = add(ControlKind::TextBox, "txtRec", -1, kRecCounterPrefix, 7900, 1530, 1500, 315);
-    counter.readOnly = true;
-    counter.tabStop = false;
+    m_txtMsg = &add(ControlKind::TextBox, "txtMsg", -1, "", 120, 1530, 7620, 555);
+    m_txtMsg->multiLine = true;
+    m_txtMsg->readOnly = true;
+    m_txtMsg->tabStop = false;
+    m_txtRec = &add(ControlKind::TextBox, "txtRec", -1, kRecCounterPrefix, 7900, 1530, 1500, 315);
+    m_txtRec->readOnly = true;
+    m_txtRec->tabStop = false;
 }
 
 void PlayersForm::addGridControls() {
     add(ControlKind::Label, "lblHead", -1, kHeading, 120, kGridTop - 270, 7700, 255);
     for (int row = 0; row < kGridRows; ++row) {
         const int top = kGridTop + row * kRowHeight;
+        const auto r = static_cast<std::size_t>(row);
         for (std::size_t col = 0; col < kGridColumns.size(); ++col) {
             ui::Control& box = add(ControlKind::TextBox, kGridColumns[col], row, "", kColumnLeft[col], top,
                                    kColumnWidth[col], kRowHeight);
             box.fontName = "Arial";
             box.backColor = ui::colors::kWhite;
             box.foreColor = ui::colors::kBlack;
+            m_grid[r][col] = &box;
         }
         // The record number of the row: part of the window's state, never shown.
-        add(ControlKind::Label, "lblRecNo", row, "", 7750, top, 400, kRowHeight).visible = false;
+        m_lblRecNo[r] = &add(ControlKind::Label, "lblRecNo", row, "", 7750, top, 400, kRowHeight);
+        m_lblRecNo[r]->visible = false;
     }
-    ui::Control& bar =
-        add(ControlKind::VScrollBar, "scrlNames", -1, "", 7780, kGridTop, 255, kGridRows * kRowHeight);
-    bar.min = 1;
-    bar.max = 1;
-    bar.value = 1;
-    bar.smallChange = 1;
-    bar.largeChange = 15;
+    m_scrlNames =
+        &add(ControlKind::VScrollBar, "scrlNames", -1, "", 7780, kGridTop, 255, kGridRows * kRowHeight);
+    m_scrlNames->min = 1;
+    m_scrlNames->max = 1;
+    m_scrlNames->value = 1;
+    m_scrlNames->smallChange = 1;
+    m_scrlNames->largeChange = 15;
 }
 
 void PlayersForm::addListControls() {
@@ -151,6 +149,7 @@ void PlayersForm::addListControls() {
         box.tabStop = false;
         box.backColor = ui::colors::kWhite;
         box.foreColor = ui::colors::kBlack;
+        m_txtAnalysis[static_cast<std::size_t>(i - 1)] = &box;
     }
     add(ControlKind::Button, "cmdPrnt", -1, "Print", 8200, kGridTop + 3240, 1800, 495);
 }
@@ -168,7 +167,7 @@ void PlayersForm::addGridHandlers() {
     for (std::size_t col = 0; col < kGridColumns.size(); ++col) {
         const char* name = kGridColumns[col];
         on(Event::GotFocus, name, [this](EventArgs& e) { selectRow(e.index); });
-        on(Event::LostFocus, name, [this](EventArgs& e) { leaveGridBox(*e.control); });
+        on(Event::LostFocus, name, [this, col](EventArgs& e) { leaveGridBox(*e.control, col); });
         on(Event::DblClick, name, [](EventArgs& e) { e.control->text.clear(); });
         // Enter types nothing; its release moves along the row and from the last box to Record.
         on(Event::KeyDown, name, [](EventArgs& e) {
@@ -181,9 +180,9 @@ void PlayersForm::addGridHandlers() {
                 return;
             }
             if (col + 1 < kGridColumns.size()) {
-                setFocus(kGridColumns[col + 1], e.index);
+                setFocus(*m_grid[static_cast<std::size_t>(e.index)][col + 1]);
             } else {
-                setFocus("cmdRec");
+                setFocus(*m_cmdRec);
             }
         });
     }
@@ -201,147 +200,101 @@ void PlayersForm::addGridHandlers() {
 void PlayersForm::load() {
     m_slot = m_hub.selected().slot;
     m_nameFile = nameFileName(m_slot);
-    control("txtTitle").text = m_hub.selected().number;
+    m_txtTitle->text = m_hub.selected().number;
     app::showPrinterState(*this, m_hub.printerOff());
 
-    // A missing name file is created empty: an empty file is a valid empty list.
-    runUnstaged(kGetNameError, [this](store::Action& action) {
-        if (!action.exists(m_nameFile)) {
-            action.writeBytes(m_nameFile, "");
-        }
-    });
+    // The first opening makes the player database with its table (complete before it is renamed into
+    // place), then the empty name file, an empty list: an interruption leaves neither, the database
+    // alone, or both. While the database cannot be opened the name file is left for the first entry.
+    if (openDatabase(m_database)) {
+        m_hub.runUnstagedAction(kGetNameError, [this](store::Action& action) {
+            if (!action.exists(m_nameFile)) {
+                action.writeBytes(m_nameFile, "");
+            }
+        });
+    }
     readHeader();
     setScrollRange();
     if (m_count != 0) {
-        fillGrid(m_count, 2);
+        fillGrid({m_count, 2});
     }
     showCounter(std::max(m_count, 1) - 1);
 
     // What activating the window does: the database side is shown afresh, ready for a name search.
-    setFocus("txtLine");
+    setFocus(*m_txtLine);
     setHelp("");
-    connectDatabase(m_database);
-    setFocus("txtNameSearch");
+    showDatabaseColor();
+    showDefaultList();
+    setFocus(*m_txtNameSearch);
 }
 
 void PlayersForm::readHeader() {
-    readOnly(
-        [this](store::Action& action) {
-            const NameHeader header = readNameHeader(action, m_slot);
-            m_count = header.count;
-            m_completed = header.completed;
-        },
-        kGetNameError);
+    NameHeader header;
+    if (m_hub.runUnstagedAction(kGetNameError,
+                                [&](store::Action& action) { header = readNameHeader(action, m_slot); })) {
+        m_count = header.count;
+        m_completed = header.completed;
+    }
 }
 
 void PlayersForm::setScrollRange() {
-    ui::Control& bar = control("scrlNames");
-    if (m_count > kGridRows) {
-        bar.max = m_count;
-        bar.value = m_count;
-    } else {
-        bar.max = 1;
-        bar.value = 1;
-    }
-    m_lastScroll = bar.value;
+    m_scrlNames->max = scrollMaximum(m_count);
+    m_scrlNames->value = m_scrlNames->max;
+    m_lastScroll = m_scrlNames->value;
 }
 
 void PlayersForm::showCounter(int names) {
-    control("txtRec").text = kRecCounterPrefix + std::to_string(names);
+    m_txtRec->text = kRecCounterPrefix + std::to_string(names);
 }
 
 void PlayersForm::setHelp(const std::string& text) {
-    control("txtMsg").text = text;
+    m_txtMsg->text = text;
 }
 
-void PlayersForm::fillGrid(int bottom, int top) {
-    top = std::max(top, 2);
-    bottom = std::min(bottom, m_count);
-    m_bottom = bottom;
-    m_top = top;
-    int row = kGridRows - 1;
-    m_row = row;
-    // Rows are filled from the bottom up; a failure leaves the rows filled so far.
-    readOnly(
-        [this, bottom, top, &row](store::Action& action) {
-            const store::RecordFile names(action, m_nameFile, kNameRecordLength);
-            for (int r = bottom; r >= top && row >= 0; --r) {
-                const std::string text = names.read(r);
-                // A never-written record (zero bytes) ends the list.
-                if (text.empty() || static_cast<unsigned char>(text[0]) < 7) {
-                    break;
-                }
-                const NameRecord record = parseNameRecord(text);
-                for (std::size_t col = 0; col < kGridColumns.size(); ++col) {
-                    control(kGridColumns[col], row).text = record[static_cast<NameField>(col)];
-                }
-                m_rowRecord[static_cast<std::size_t>(row)] = record.recordNumber;
-                control("lblRecNo", row).text = record.recordNumber;
-                --row;
-            }
-        },
-        kGetNameError);
-    for (; row >= 0; --row) {
-        for (const char* name : kGridColumns) {
-            control(name, row).text.clear();
+void PlayersForm::fillGrid(GridSpan span) {
+    span = clampedSpan(span, m_count);
+    std::vector<StoredName> names;
+    if (!m_hub.runUnstagedAction(kGetNameError, [&](store::Action& action) {
+            names = readNamesDown(action, m_slot, span.bottom, span.top, kGridRows);
+        })) {
+        return;
+    }
+    m_shown = span;
+    m_row = kGridRows - 1;
+    // Rows are filled from the bottom up; those above the names read are emptied.
+    for (int row = kGridRows - 1; row >= 0; --row) {
+        const auto r = static_cast<std::size_t>(row);
+        const auto k = static_cast<std::size_t>(kGridRows - 1 - row);
+        const NameRecord record = k < names.size() ? names[k].record : NameRecord{};
+        for (std::size_t col = 0; col < kGridColumns.size(); ++col) {
+            m_grid[r][col]->text = record[static_cast<NameField>(col)];
         }
-        m_rowRecord[static_cast<std::size_t>(row)].clear();
-        control("lblRecNo", row).text.clear();
+        m_rowRecord[r] = record.recordNumber;
+        m_lblRecNo[r]->text = record.recordNumber;
     }
 }
 
 void PlayersForm::scrolled(int value, bool dragging) {
-    if (m_count < kGridRows) {
+    const std::optional<GridSpan> span = scrolledSpan(m_shown, m_count, value, m_lastScroll, dragging);
+    if (!span) {
         return;
     }
     m_row = kGridRows - 1;
-    int bottom = m_bottom;
-    int top = m_top;
-    if (dragging) {
-        bottom = value + kGridRows;
-        top = value + 1;
-        if (top < 2) {
-            top = 2;
-            bottom = kGridRows + 1;
-        }
-        if (bottom > m_count) {
-            bottom = m_count;
-            top = m_count - (kGridRows - 1);
-        }
-    } else {
-        const int distance = std::abs(value - m_lastScroll);
-        if (value <= m_lastScroll) {
-            bottom -= distance;
-            top = bottom - (kGridRows - 1);
-            if (top < 2) {
-                top = 2;
-                bottom = kGridRows + 1;
-            }
-        } else {
-            bottom += distance;
-            top = bottom - (kGridRows - 1);
-            if (bottom > m_count) {
-                bottom = m_count;
-                top = m_count - (kGridRows - 1);
-            }
-        }
-    }
-    fillGrid(bottom, top);
+    fillGrid(*span);
     m_lastScroll = value;
 }
 
 void PlayersForm::paintRow(int row, bool selected) {
-    for (const char* name : kGridColumns) {
-        ui::Control& box = control(name, row);
-        box.backColor = selected ? ui::colors::kBlue : ui::colors::kWhite;
-        box.foreColor = selected ? ui::colors::kWhite : ui::colors::kBlack;
+    for (ui::Control* box : m_grid[static_cast<std::size_t>(row)]) {
+        box->backColor = selected ? ui::colors::kBlue : ui::colors::kWhite;
+        box->foreColor = selected ? ui::colors::kWhite : ui::colors::kBlack;
     }
 }
 
 void PlayersForm::selectRow(int row) {
     if (m_pending >= 0 && m_pending != row) {
         m_hub.services().messageBox(kRecordLastEntry);
-        setFocus("txtLn", m_pending);
+        setFocus(*m_grid[static_cast<std::size_t>(m_pending)][kLineField]);
         return;
     }
     m_row = row;
@@ -356,35 +309,34 @@ void PlayersForm::endCorrection() {
     m_pending = -1;
 }
 
-void PlayersForm::leaveGridBox(ui::Control& box) {
-    const int col = columnOf(box.name);
-    if (col == kIdField && invalidGridId(box.text)) {
+void PlayersForm::leaveGridBox(ui::Control& box, std::size_t column) {
+    if (column == kIdField && invalidGridId(box.text)) {
         m_hub.services().messageBox(std::string(kInvalidId));
     }
-    box.text = gridFieldText(static_cast<NameField>(col), box.text);
+    box.text = gridFieldText(static_cast<NameField>(column), box.text);
 }
 
 NameRecord PlayersForm::rowFields(int row) const {
     NameRecord record;
     for (std::size_t col = 0; col < kGridColumns.size(); ++col) {
-        record[static_cast<NameField>(col)] = control(kGridColumns[col], row).text;
+        record[static_cast<NameField>(col)] = m_grid[static_cast<std::size_t>(row)][col]->text;
     }
     return record;
 }
 
 NameRecord PlayersForm::databaseFields() const {
     NameRecord record;
-    record.line = control("txtLine").text;
+    record.line = m_txtLine->text;
     for (std::size_t i = 0; i < kDbBoxes.size(); ++i) {
-        record[static_cast<NameField>(i + 1)] = control(kDbBoxes[i]).text;
+        record[static_cast<NameField>(i + 1)] = m_dbBoxes[i]->text;
     }
     return record;
 }
 
 void PlayersForm::clearDatabaseBoxes() {
-    control("txtLine").text.clear();
-    for (const char* name : kDbBoxes) {
-        control(name).text.clear();
+    m_txtLine->text.clear();
+    for (ui::Control* box : m_dbBoxes) {
+        box->text.clear();
     }
 }
 
@@ -409,7 +361,7 @@ void PlayersForm::recordNewEntry() {
     }
     if (result.outcome == NewNameResult::Outcome::NeedLineNumber) {
         m_hub.services().messageBox(result.message);
-        setFocus("txtLine");
+        setFocus(*m_txtLine);
         return;
     }
     // The window shows the list as stored, the new entry in the bottom row.
@@ -417,12 +369,12 @@ void PlayersForm::recordNewEntry() {
     clearDatabaseBoxes();
     showCounter(result.oldCount);
     setScrollRange();
-    fillGrid(m_count, m_count - (kGridRows - 1));
+    fillGrid({m_count, m_count - (kGridRows - 1)});
     if (!result.appended.fitted.shortened.empty()) {
         setHelp(shortenedMessage(result.appended.fitted.shortened));
     }
-    control("txtNameSearch").text.clear();
-    setFocus("txtNameSearch");
+    m_txtNameSearch->text.clear();
+    setFocus(*m_txtNameSearch);
 }
 
 void PlayersForm::recordRowCorrection() {
@@ -443,32 +395,9 @@ void PlayersForm::recordRowCorrection() {
     if (result.outcome != CorrectionResult::Outcome::Recorded) {
         return;
     }
-    fillGrid(intValue(m_rowRecord[kGridRows - 1]), 2);
+    fillGrid({intValue(m_rowRecord[kGridRows - 1]), 2});
     if (!result.written.shortened.empty()) {
         setHelp(shortenedMessage(result.written.shortened));
-    }
-}
-
-bool PlayersForm::readOnly(const std::function<void(store::Action&)>& body, const char* errorText) {
-    try {
-        store::Action action(m_hub.dataDir());
-        body(action);
-        return true;
-    } catch (const std::exception&) {
-        m_hub.services().messageBox(errorText);
-        return false;
-    }
-}
-
-bool PlayersForm::runUnstaged(const char* errorText, const std::function<void(store::Action&)>& body) {
-    try {
-        store::Action action(m_hub.dataDir());
-        body(action);
-        action.commit();
-        return true;
-    } catch (const std::exception&) {
-        m_hub.services().messageBox(errorText);
-        return false;
     }
 }
 

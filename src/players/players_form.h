@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "store/action.h"
+#include "players/name_grid.h"
 #include "ui/form.h"
 
 namespace tallyvex::app {
@@ -21,8 +21,6 @@ namespace tallyvex::players {
 
 class PlayerDb;
 struct NameRecord;
-
-inline constexpr int kGridRows = 16;
 
 // What the window tells the director.
 namespace texts {
@@ -39,6 +37,8 @@ inline constexpr const char* kDuplicateId = "Error - Check for Duplicate ID";
 inline constexpr const char* kDeleteError = "Delete Error";
 inline constexpr const char* kEnterLnZero = "Enter Ln '0' to delete from Name List";
 inline constexpr const char* kDeleteForSure = "Delete this Record for Sure?";
+inline constexpr const char* kSavedNotShown = "Saved, but the player list cannot be shown again";
+inline constexpr const char* kReplaceFile = " already exists.\nReplace it?";
 }  // namespace texts
 
 inline constexpr const char* kRecCounterPrefix = "Rec#   ";
@@ -67,14 +67,14 @@ private:
 
     // --- name grid (players_form.cpp)
     // Shows records `bottom` down to `top` (at least 2), the lowest at the top, and empties the rows above.
-    void fillGrid(int bottom, int top);
+    void fillGrid(GridSpan span);
     void showCounter(int names);
     void setScrollRange();
     void scrolled(int value, bool dragging);
     void selectRow(int row);
     void paintRow(int row, bool selected);
     void endCorrection();
-    void leaveGridBox(ui::Control& box);
+    void leaveGridBox(ui::Control& box, std::size_t column);
     void record();
     void recordNewEntry();
     void recordRowCorrection();
@@ -84,13 +84,14 @@ private:
     void setHelp(const std::string& text);
     // Reads the name file header into m_count and m_completed.
     void readHeader();
-    // Reads files outside any change; a failure shows `errorText`.
-    bool readOnly(const std::function<void(store::Action&)>& body, const char* errorText);
-    // Runs a file-changing action whose failure message carries no stage number.
-    bool runUnstaged(const char* errorText, const std::function<void(store::Action&)>& body);
 
     // --- database side (players_form_db.cpp)
+    // Opens database `which`, creating it with its table when it is missing. One that cannot be opened
+    // stays closed: its side shows nothing and the name list keeps working. True when it is open.
+    bool openDatabase(int which);
+    // Shows database `which`: its colour in the boxes and its default list.
     void connectDatabase(int which);
+    void showDatabaseColor();
     void showDefaultList();
     void showCurrentPlayer();
     void find(bool leaveCorrection);
@@ -119,14 +120,27 @@ private:
     bool m_completed = false;
 
     std::array<std::string, kGridRows> m_rowRecord{};  // field 8 of the record each row shows
-    int m_bottom = 0;                                  // record shown in row 15
-    int m_top = 2;
-    int m_row = kGridRows - 1;  // current row
+    GridSpan m_shown{0, 2};                            // the span asked for last, row 15 showing its bottom
+    int m_row = kGridRows - 1;                         // current row
     int m_lastScroll = 1;
     int m_pending = -1;  // row selected for correction, -1 when none
 
     int m_database = 0;              // 0 ZUR, 1 Local
     std::unique_ptr<PlayerDb> m_db;  // always present; closed when its file cannot be opened
+
+    // The controls the window's own code uses, bound as they are added.
+    ui::Control* m_txtTitle = nullptr;
+    ui::Control* m_txtNameSearch = nullptr;
+    ui::Control* m_cmdRec = nullptr;
+    ui::Control* m_txtLine = nullptr;
+    std::array<ui::Control*, kDbBoxes.size()> m_dbBoxes{};
+    ui::Control* m_txtMsg = nullptr;
+    ui::Control* m_txtRec = nullptr;
+    // Row by row, the boxes of the columns of kGridColumns.
+    std::array<std::array<ui::Control*, kGridColumns.size()>, kGridRows> m_grid{};
+    std::array<ui::Control*, kGridRows> m_lblRecNo{};
+    ui::Control* m_scrlNames = nullptr;
+    std::array<ui::Control*, 3> m_txtAnalysis{};  // txt(1) to txt(3)
 };
 
 // Registers frmPlayers in place of its stand-in.

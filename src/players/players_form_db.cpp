@@ -5,6 +5,9 @@
 #include <exception>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include "app/hub.h"
 #include "app/shared_menus.h"
@@ -14,7 +17,6 @@
 #include "players/player_db.h"
 #include "players/players_form.h"
 #include "print/print_job.h"
-#include "store/cp1252.h"
 #include "store/packed.h"
 
 namespace tallyvex::players {
@@ -61,8 +63,8 @@ void PlayersForm::addDatabaseHandlers() {
     onEnter("txtNameSearch", [this] { find(false); });
     onEnter("txtLine", [this] { record(); });
     for (std::size_t i = 0; i < kDbBoxes.size(); ++i) {
-        const char* next = i + 1 < kDbBoxes.size() ? kDbBoxes[i + 1] : "cmdRec";
-        onEnter(kDbBoxes[i], [this, next] { setFocus(next); });
+        ui::Control* next = i + 1 < kDbBoxes.size() ? m_dbBoxes[i + 1] : m_cmdRec;
+        onEnter(kDbBoxes[i], [this, next] { setFocus(*next); });
     }
 }
 
@@ -80,15 +82,23 @@ std::filesystem::path PlayersForm::databasePath() const {
     return playerDatabasePath(m_hub.dataDir().root(), m_database == 0 ? PlayerList::Zur : PlayerList::Local);
 }
 
+bool PlayersForm::openDatabase(int which) {
+    m_database = which;
+    return guardDb([this](PlayerDb& db) { db.open(databasePath()); });
+}
+
+void PlayersForm::showDatabaseColor() {
+    const std::uint32_t color = kDatabaseColor[static_cast<std::size_t>(m_database)];
+    m_txtLine->backColor = color;
+    for (ui::Control* box : m_dbBoxes) {
+        box->backColor = color;
+    }
+}
+
 void PlayersForm::connectDatabase(int which) {
     m_database = which;
-    const std::uint32_t color = kDatabaseColor[static_cast<std::size_t>(which)];
-    control("txtLine").backColor = color;
-    for (const char* name : kDbBoxes) {
-        control(name).backColor = color;
-    }
-    // A database that cannot be opened stays closed: its side shows nothing, the name list keeps working.
-    guardDb([this](PlayerDb& db) { db.open(databasePath()); });
+    showDatabaseColor();
+    openDatabase(which);
     showDefaultList();
 }
 
@@ -105,7 +115,7 @@ void PlayersForm::showCurrentPlayer() {
                   player->sex};
     }
     for (std::size_t i = 0; i < kDbBoxes.size(); ++i) {
-        control(kDbBoxes[i]).text = values[i];
+        m_dbBoxes[i]->text = values[i];
     }
 }
 
@@ -118,7 +128,7 @@ void PlayersForm::find(bool leaveCorrection) {
     if (leaveCorrection) {
         endCorrection();
     }
-    const std::optional<PlayerQuery> query = searchQuery(control("txtNameSearch").text);
+    const std::optional<PlayerQuery> query = searchQuery(m_txtNameSearch->text);
     if (!query) {
         return;
     }
@@ -131,17 +141,17 @@ void PlayersForm::find(bool leaveCorrection) {
     }
     if (found) {
         showCurrentPlayer();
-        setFocus("txtLine");
+        setFocus(*m_txtLine);
         return;
     }
     m_hub.services().messageBox(kNoRecordFound);
     showDefaultList();
-    control("txtNameSearch").text.clear();
-    setFocus("txtNameSearch");
+    m_txtNameSearch->text.clear();
+    setFocus(*m_txtNameSearch);
 }
 
 bool PlayersForm::needShownPlayer() {
-    if (store::fieldValue(control("Ident").text) != 0) {
+    if (store::fieldValue(m_dbBoxes[0]->text) != 0) {
         return true;
     }
     setHelp(kMustHaveRecord);
@@ -163,21 +173,31 @@ void PlayersForm::savePlayer() {
     }
     m_hub.services().messageBox(" ");
     Player player;
-    player.id = static_cast<long>(std::min(numericValue(control("Ident").text), 2147483647.0));
-    player.lastName = control("txtlname").text;
-    player.firstName = control("txtfname").text;
-    player.club = control("txtclub").text;
-    player.district = control("txtdist").text;
-    player.rank = control("txtstatus").text;
-    player.sex = control("txtsex").text;
+    player.id = static_cast<long>(std::min(numericValue(m_dbBoxes[0]->text), 2147483647.0));
+    player.lastName = m_dbBoxes[1]->text;
+    player.firstName = m_dbBoxes[2]->text;
+    player.club = m_dbBoxes[3]->text;
+    player.district = m_dbBoxes[4]->text;
+    player.rank = m_dbBoxes[5]->text;
+    player.sex = m_dbBoxes[6]->text;
     try {
         m_db->save(player);
-    } catch (const DatabaseError& e) {
-        m_hub.services().messageBox(e.isDuplicate() ? kDuplicateId : e.what());
+    } catch (const store::Error& e) {
+        m_hub.services().messageBox(isDuplicate(e) ? kDuplicateId : e.what());
         return;
+    }
+    // The player is saved even when the list cannot be read again afterwards; that is told apart.
+    std::optional<std::string> notShown;
+    try {
+        m_db->requery();
+    } catch (const store::Error& e) {
+        notShown = std::string(kSavedNotShown) + ": " + e.cause();
     }
     showCurrentPlayer();
     m_hub.services().messageBox("OK");
+    if (notShown) {
+        m_hub.services().messageBox(*notShown);
+    }
 }
 
 void PlayersForm::deletePlayer() {
@@ -191,7 +211,7 @@ void PlayersForm::deletePlayer() {
     if (m_hub.services().messageBox(kDeleteForSure, ui::Buttons::YesNo) == ui::Answer::Yes) {
         try {
             m_db->remove();
-        } catch (const DatabaseError&) {
+        } catch (const store::Error&) {
             m_hub.services().messageBox(kDeleteError);
         }
     }
@@ -230,8 +250,14 @@ void PlayersForm::importCsv() {
 }
 
 void PlayersForm::exportCsv() {
-    const auto file = m_hub.services().openFileDialog(m_hub.dataDir().root(), kCsvFilter);
+    const auto file = m_hub.services().saveFileDialog(m_hub.dataDir().root(), kCsvFilter);
     if (!file) {
+        return;
+    }
+    std::error_code ignored;
+    if (std::filesystem::exists(*file, ignored) &&
+        m_hub.services().messageBox(file->filename().string() + kReplaceFile, ui::Buttons::YesNo) !=
+            ui::Answer::Yes) {
         return;
     }
     try {
@@ -246,15 +272,14 @@ void PlayersForm::showWholeList(int count) {
     m_count = count;
     showCounter(std::max(m_count, 1) - 1);
     setScrollRange();
-    fillGrid(m_count, 2);
+    fillGrid({m_count, 2});
 }
 
 void PlayersForm::finishList() {
-    for (int i = 1; i <= 3; ++i) {
-        ui::Control& box = control("txt", i);
-        box.text.clear();
-        box.backColor = ui::colors::kWhite;
-        box.foreColor = ui::colors::kBlack;
+    for (ui::Control* box : m_txtAnalysis) {
+        box->text.clear();
+        box->backColor = ui::colors::kWhite;
+        box->foreColor = ui::colors::kBlack;
     }
     const int perLine = playersPerLine(m_hub.selected().type);
     FinishResult result;
@@ -264,9 +289,9 @@ void PlayersForm::finishList() {
     if (!done) {
         return;
     }
-    for (int i = 1; i <= 3; ++i) {
-        if (!result.boxes[static_cast<std::size_t>(i - 1)].empty()) {
-            control("txt", i).text = result.boxes[static_cast<std::size_t>(i - 1)];
+    for (std::size_t i = 0; i < m_txtAnalysis.size(); ++i) {
+        if (!result.boxes[i].empty()) {
+            m_txtAnalysis[i]->text = result.boxes[i];
         }
     }
     if (!result.message.empty()) {
@@ -282,7 +307,7 @@ void PlayersForm::finishList() {
     showWholeList(result.count);
     if (result.outcome == FinishResult::Outcome::Completed) {
         // The completed list is shown from its first name.
-        scroll(control("scrlNames"), 1);
+        scroll(*m_scrlNames, 1);
     }
 }
 
@@ -290,7 +315,7 @@ void PlayersForm::genNames() {
     const int teams = store::fieldInt(m_hub.selected().teams, 32767);
     const int perLine = playersPerLine(m_hub.selected().type);
     GenerateResult result;
-    const bool done = runUnstaged(kGenerationError, [&](store::Action& action) {
+    const bool done = m_hub.runUnstagedAction(kGenerationError, [&](store::Action& action) {
         result = generateNames(action, m_slot, teams, perLine, [this] { return m_hub.services().random(); });
     });
     if (!done) {
@@ -325,23 +350,22 @@ void PlayersForm::printList() {
     if (m_hub.printerOff()) {
         return;
     }
-    int stage = 1;
-    try {
-        std::vector<NameRecord> names;
-        {
-            store::Action action(m_hub.dataDir());
+    std::vector<NameRecord> names;
+    if (!m_hub.runAction(kPrintError, [&](store::Action& action, int& stage) {
+            stage = 1;
             names = namesToPrint(action, m_slot, order);
-        }
-        stage = 2;
-        const std::string& number = m_hub.selected().number;
-        const std::optional<print::PrintJob> job =
-            nameListPrintJob({number, control("txtTitle").text}, names);
-        if (job) {
-            stage = 3;
-            app::printFromWindow(*this, m_hub, *job, kPrintError + std::to_string(stage));
-        }
+        })) {
+        return;
+    }
+    std::optional<print::PrintJob> job;
+    try {
+        job = nameListPrintJob({m_hub.selected().number, m_txtTitle->text}, names);
     } catch (const std::exception&) {
-        m_hub.services().messageBox(kPrintError + std::to_string(stage));
+        m_hub.services().messageBox(kPrintError + std::to_string(2));
+        return;
+    }
+    if (job) {
+        app::printFromWindow(*this, m_hub, *job, kPrintError + std::to_string(3));
     }
 }
 

@@ -6,8 +6,16 @@
 
 namespace tallyvex::players {
 
-bool DatabaseError::isDuplicate() const {
-    return m_code == SQLITE_CONSTRAINT_UNIQUE || m_code == SQLITE_CONSTRAINT_PRIMARYKEY;
+namespace {
+
+std::string databaseName(const std::filesystem::path& path) {
+    return "The player database " + path.filename().string();
+}
+
+}  // namespace
+
+bool isDuplicate(const store::Error& error) {
+    return error.code() == SQLITE_CONSTRAINT_UNIQUE || error.code() == SQLITE_CONSTRAINT_PRIMARYKEY;
 }
 
 Database::Database(const std::filesystem::path& path, std::chrono::milliseconds busyTimeout) : m_path(path) {
@@ -19,7 +27,7 @@ Database::Database(const std::filesystem::path& path, std::chrono::milliseconds 
         const int code = m_db != nullptr ? sqlite3_extended_errcode(m_db) : rc;
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw DatabaseError(message, code);
+        throw store::Error(databaseName(path) + " cannot be opened", message, code);
     }
     sqlite3_extended_result_codes(m_db, 1);
     const auto timeout = busyTimeout.count();
@@ -47,7 +55,7 @@ long long Database::lastInsertRowId() const {
 
 void Database::fail(int code) const {
     const int extended = sqlite3_extended_errcode(m_db);
-    throw DatabaseError(sqlite3_errmsg(m_db), extended != SQLITE_OK ? extended : code);
+    throw store::Error(databaseName(m_path), sqlite3_errmsg(m_db), extended != SQLITE_OK ? extended : code);
 }
 
 Statement::Statement(Database& db, std::string_view sql) : m_db(db) {

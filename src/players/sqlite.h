@@ -1,32 +1,22 @@
 #pragma once
 // SQLite behind two small RAII classes: a connection and a prepared statement. Values only ever reach
-// SQL through bound parameters; fixed SQL (schema, transaction control) goes through exec().
+// SQL through bound parameters; fixed SQL (schema, transaction control) goes through exec(). Failures throw
+// store::Error naming the file, with SQLite's message as the cause and its extended result code.
 
 #include <chrono>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "store/error.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace tallyvex::players {
 
-// Any failure of the player databases or their files. what() is a message fit for a message box.
-class DatabaseError : public std::runtime_error {
-public:
-    // `code` is SQLite's extended result code, or 0 when the failure did not come from SQLite.
-    explicit DatabaseError(const std::string& message, int code = 0)
-        : std::runtime_error(message), m_code(code) {}
-
-    int code() const { return m_code; }
-    // A UNIQUE or PRIMARY KEY constraint refused the row.
-    bool isDuplicate() const;
-
-private:
-    int m_code = 0;
-};
+// A UNIQUE or PRIMARY KEY constraint refused the row.
+bool isDuplicate(const store::Error& error);
 
 class Database {
 public:
@@ -47,7 +37,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
-    // Throws DatabaseError carrying the connection's latest message and code.
+    // Throws store::Error carrying the connection's latest message and code.
     [[noreturn]] void fail(int code) const;
 
 private:

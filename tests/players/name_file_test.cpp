@@ -213,6 +213,13 @@ TEST_F(NameFileTest, readingStopsAtANeverWrittenRecord) {
         ASSERT_EQ(names.size(), 1u);
         EXPECT_EQ(names[0].position, 2);
         EXPECT_EQ(names[0].record.lastName, "Baker");
+        // Downwards, as the grid reads: from the last record, at most as many as asked for.
+        const std::vector<StoredName> down = readNamesDown(a, 1, 5, 2, 16);
+        ASSERT_EQ(down.size(), 2u);
+        EXPECT_EQ(down[0].record.lastName, "Eck");
+        EXPECT_EQ(down[1].position, 4);
+        EXPECT_EQ(readNamesDown(a, 1, 5, 2, 1).size(), 1u);
+        EXPECT_TRUE(readNamesDown(a, 1, 8, 2, 16).empty());  // past the end
     });
 }
 

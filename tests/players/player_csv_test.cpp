@@ -106,9 +106,9 @@ TEST_F(PlayerCsvTest, badRowsAreReportedByLineAndTheRestImported) {
 }
 
 TEST_F(PlayerCsvTest, missingHeaderImportsNothing) {
-    EXPECT_THROW(importPlayers(*db, "1,Smith,John,,,,\r\n"), DatabaseError);
-    EXPECT_THROW(importPlayers(*db, ""), DatabaseError);
-    EXPECT_THROW(importPlayers(*db, "ishuff_id,clname,cfname,cclub,cdist,cstatus,clname\r\n"), DatabaseError);
+    EXPECT_THROW(importPlayers(*db, "1,Smith,John,,,,\r\n"), store::Error);
+    EXPECT_THROW(importPlayers(*db, ""), store::Error);
+    EXPECT_THROW(importPlayers(*db, "ishuff_id,clname,cfname,cclub,cdist,cstatus,clname\r\n"), store::Error);
     EXPECT_TRUE(allPlayers(*db).empty());
 }
 
@@ -117,7 +117,7 @@ TEST_F(PlayerCsvTest, databaseFailureRollsBackTheWholeImport) {
         "CREATE TRIGGER fail BEFORE INSERT ON shufflerlist WHEN NEW.ishuff_id = 3 "
         "BEGIN SELECT RAISE(ABORT, 'disk trouble'); END");
     EXPECT_THROW(importPlayers(*db, kHeader + "1,A,,,,,\r\n2,B,,,,,\r\n3,C,,,,,\r\n4,D,,,,,\r\n"),
-                 DatabaseError);
+                 store::Error);
     EXPECT_TRUE(allPlayers(*db).empty());
     // The connection is usable again afterwards.
     db->exec("DROP TRIGGER fail");
@@ -129,7 +129,7 @@ TEST_F(PlayerCsvTest, lockedDatabaseImportsNothing) {
     db->exec("BEGIN IMMEDIATE");
     TempFolder csvFolder;
     csvFolder.put("in.csv", kHeader + "1,A,,,,,\r\n");
-    EXPECT_THROW(importPlayersFile(path, csvFolder.path() / "in.csv"), DatabaseError);
+    EXPECT_THROW(importPlayersFile(path, csvFolder.path() / "in.csv"), store::Error);
     db->exec("ROLLBACK");
     EXPECT_TRUE(allPlayers(*db).empty());
 }

@@ -78,6 +78,17 @@ TEST(PlayerDatabaseFile, missingFileIsCreatedWithTheTable) {
     EXPECT_EQ(names, (std::vector<std::string>{kPlayerColumns.begin(), kPlayerColumns.end()}));
 }
 
+TEST(PlayerDatabaseFile, aNewFileReplacesTheLeftoverOfAnInterruptedCreation) {
+    TempFolder folder;
+    folder.put("Shufflers_1.db.new", "half written");
+    folder.put("Shufflers_1.db.new-journal", "half written");
+    openPlayerDatabase(folder.path() / "Shufflers_1.db");
+    EXPECT_FALSE(folder.has("Shufflers_1.db.new"));
+    EXPECT_FALSE(folder.has("Shufflers_1.db.new-journal"));
+    Database db(folder.path() / "Shufflers_1.db");
+    EXPECT_EQ(allPlayers(db), std::vector<Player>{});
+}
+
 TEST(PlayerDatabaseFile, existingFileIsFoundWhateverItsLetterCase) {
     TempFolder folder;
     openPlayerDatabase(folder.path() / "SHUFFLERS_1.DB");
@@ -92,7 +103,7 @@ TEST(PlayerDatabaseFile, corruptFileGivesAnErrorAndIsLeftAlone) {
     try {
         players.open(folder.path() / "Shufflers_1.db");
         FAIL() << "a corrupt file was opened";
-    } catch (const DatabaseError& error) {
+    } catch (const store::Error& error) {
         const std::string message = error.what();
         EXPECT_NE(message.find("Shufflers_1.db"), std::string::npos) << message;
         EXPECT_NE(message.find("not a database"), std::string::npos) << message;
@@ -103,8 +114,8 @@ TEST(PlayerDatabaseFile, corruptFileGivesAnErrorAndIsLeftAlone) {
     players.setQuery(PlayerQuery::byLastName("S"));
     EXPECT_EQ(players.recordCount(), 0);
     players.next();
-    EXPECT_THROW(players.save(player(1, "X")), DatabaseError);
-    EXPECT_THROW(players.remove(), DatabaseError);
+    EXPECT_THROW(players.save(player(1, "X")), store::Error);
+    EXPECT_THROW(players.remove(), store::Error);
 }
 
 TEST(PlayerDatabaseFile, otherTableLayoutIsRefused) {
@@ -113,7 +124,7 @@ TEST(PlayerDatabaseFile, otherTableLayoutIsRefused) {
         Database db(folder.path() / "Shufflers_1.db");
         db.exec("CREATE TABLE shufflerlist (ishuff_id INTEGER, name TEXT)");
     }
-    EXPECT_THROW(openPlayerDatabase(folder.path() / "Shufflers_1.db"), DatabaseError);
+    EXPECT_THROW(openPlayerDatabase(folder.path() / "Shufflers_1.db"), store::Error);
 }
 
 TEST(PlayerDatabaseFile, lockedFileGivesAnErrorUntilReleased) {
@@ -127,7 +138,7 @@ TEST(PlayerDatabaseFile, lockedFileGivesAnErrorUntilReleased) {
         try {
             players.open(path, std::chrono::milliseconds(50));
             FAIL() << "a locked file was opened";
-        } catch (const DatabaseError& error) {
+        } catch (const store::Error& error) {
             EXPECT_NE(std::string(error.what()).find("locked"), std::string::npos) << error.what();
         }
         EXPECT_FALSE(players.isOpen());
@@ -255,7 +266,8 @@ TEST_F(PlayerDbTest, addShowsAnEmptyRowAndSaveInsertsIt) {
     const Player added{5, "Zoë", "Ünal", "Club, \"North\"", "D7", "B", "F"};
     players.save(added);
     EXPECT_FALSE(players.isAdding());
-    EXPECT_EQ(players.current(), added);  // requeried, first row shown
+    players.requery();
+    EXPECT_EQ(players.current(), added);  // the first row
     EXPECT_EQ(ids(players), (std::vector<long>{5, 12, 13, 30, 250, 6999}));
 
     PlayerDb reopened;
@@ -281,7 +293,8 @@ TEST_F(PlayerDbTest, saveWritesTheShownRowIncludingANewId) {
     changed.id = 14;
     changed.club = "Elsewhere";
     players.save(changed);
-    // The query ran again: by name it still finds the row, now with its new values.
+    players.requery();
+    // By name the query still finds the row, now with its new values.
     EXPECT_EQ(players.current(), changed);
     EXPECT_EQ(players.recordCount(), 1);
     players.setQuery(PlayerQuery::defaultList());
@@ -295,8 +308,8 @@ TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
     try {
         players.save(clash);
         FAIL() << "duplicate ID saved";
-    } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.isDuplicate());
+    } catch (const store::Error& error) {
+        EXPECT_TRUE(isDuplicate(error));
     }
     EXPECT_EQ(players.current(), seed[4]);
     // Saving the row's own ID is no clash.
@@ -305,7 +318,7 @@ TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
     players.save(same);
 
     players.addNew();
-    EXPECT_THROW(players.save(player(7000, "Twin")), DatabaseError);
+    EXPECT_THROW(players.save(player(7000, "Twin")), store::Error);
     EXPECT_TRUE(players.isAdding());  // may be corrected and saved again
     players.save(player(7001, "Twin"));
     players.setQuery(*searchQuery("Twin"));
@@ -318,8 +331,8 @@ TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
     try {
         insert.run();
         FAIL() << "the table took a duplicate ID";
-    } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.isDuplicate());
+    } catch (const store::Error& error) {
+        EXPECT_TRUE(isDuplicate(error));
     }
 }
 
@@ -333,7 +346,7 @@ TEST_F(PlayerDbTest, deleteRemovesTheShownRowAndShowsTheNext) {
     players.remove();
     EXPECT_TRUE(players.eof());
     EXPECT_EQ(players.current(), std::nullopt);
-    EXPECT_THROW(players.remove(), DatabaseError);  // nothing shown
+    EXPECT_THROW(players.remove(), store::Error);  // nothing shown
     players.requery();
     EXPECT_EQ(ids(players), (std::vector<long>{12, 13, 250}));
 }
@@ -346,7 +359,7 @@ TEST_F(PlayerDbTest, rowChangedElsewhereIsReportedOnSave) {
         erase.run();
     }
     EXPECT_EQ(players.current()->id, 12);  // the snapshot still shows it
-    EXPECT_THROW(players.save(seed[1]), DatabaseError);
+    EXPECT_THROW(players.save(seed[1]), store::Error);
     players.requery();
     EXPECT_EQ(players.current()->id, 13);
 }

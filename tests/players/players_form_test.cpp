@@ -37,15 +37,15 @@ protected:
         }
     }
 
-    // Opens frmPlayers for slot 1, a singles tournament "T1".
-    void openWindow() {
+    // Opens frmPlayers for slot 1, a tournament "T1" of four singles teams unless told otherwise.
+    void openWindow(const std::string& type = "WSngs", const std::string& teams = "4") {
         hub.start();
         ui::Form& splash = *hub.window("frmSplash");
         splash.fireTimer(splash.timer("Timer1"));
         hub.selected().slot = 1;
         hub.selected().number = "T1";
-        hub.selected().type = "WSngs";
-        hub.selected().teams = "4";
+        hub.selected().type = type;
+        hub.selected().teams = teams;
         hub.navigate(form(), app::windows::kPlayers);
         ASSERT_EQ(form().name(), "frmPlayers");
     }
@@ -168,6 +168,40 @@ TEST_F(PlayersFormTest, addAndSaveInsertARowAndADuplicateIdIsRefused) {
     EXPECT_EQ(lastMessage(), "No Record Found");
 }
 
+// A table behind a view whose reading fails on a row named "Unreadable": the row is written, the list
+// cannot be read again.
+void makeUnreadableOnceSaved(const fs::path& path) {
+    Database db(path);
+    db.exec(
+        "CREATE TABLE stored (ishuff_id INTEGER NOT NULL UNIQUE, clname TEXT, cfname TEXT, cclub TEXT, "
+        "cdist TEXT, cstatus TEXT, csex TEXT)");
+    db.exec(
+        "CREATE VIEW shufflerlist AS SELECT rowid AS rowid, ishuff_id, CASE WHEN clname = 'Unreadable' "
+        "THEN abs(-9223372036854775808) ELSE clname END AS clname, cfname, cclub, cdist, cstatus, csex "
+        "FROM stored");
+    db.exec(
+        "CREATE TRIGGER addRow INSTEAD OF INSERT ON shufflerlist BEGIN INSERT INTO stored VALUES "
+        "(NEW.ishuff_id, NEW.clname, NEW.cfname, NEW.cclub, NEW.cdist, NEW.cstatus, NEW.csex); END");
+    db.exec("INSERT INTO stored VALUES (1001, 'Abernathy', 'Rosalind', '', '', '', '')");
+}
+
+TEST_F(PlayersFormTest, aSaveIsReportedAsSavedWhenTheListCannotBeReadAgain) {
+    makeUnreadableOnceSaved(playerDatabasePath(folder.path(), PlayerList::Zur));
+    openWindow();
+    click("cmdAd");
+    type("Ident", "1500");
+    type("txtlname", "Unreadable");
+    click("cmdSv");
+    ASSERT_GE(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[services.messages.size() - 2].text, "OK");
+    EXPECT_EQ(lastMessage().rfind("Saved, but the player list cannot be shown again: ", 0), 0u)
+        << lastMessage();
+    Database db(playerDatabasePath(folder.path(), PlayerList::Zur));
+    Statement saved(db, "SELECT clname FROM stored WHERE ishuff_id = 1500");
+    ASSERT_TRUE(saved.step());
+    EXPECT_EQ(saved.text(0), "Unreadable");
+}
+
 TEST_F(PlayersFormTest, deleteAsksAndRefreshesTheDefaultListEitherWay) {
     addPlayers(PlayerList::Zur, kSamplePlayers);
     openWindow();
@@ -220,8 +254,9 @@ TEST_F(PlayersFormTest, aCorruptDatabaseIsReportedAndTheNameListStillWorks) {
     EXPECT_NE(lastMessage().find(std::string(playerDatabaseName(PlayerList::Zur))), std::string::npos)
         << lastMessage();
     EXPECT_EQ(text("Ident"), "");
-    // The file is left as it was.
+    // The file is left as it was, and without its database the first opening makes no name file.
     EXPECT_EQ(folder.bytes(std::string(playerDatabaseName(PlayerList::Zur))), std::string(4096, 'x'));
+    EXPECT_FALSE(folder.has("fName0.Fil"));
 
     type("txtLine", "1");
     type("Ident", "99");
@@ -229,6 +264,15 @@ TEST_F(PlayersFormTest, aCorruptDatabaseIsReportedAndTheNameListStillWorks) {
     enter("txtLine");
     EXPECT_EQ(text("txtNm(15)"), "Handtyped");
     EXPECT_EQ(folder.bytes("fName0.Fil").substr(50, 20), "1#99#Handtyped######");
+}
+
+TEST_F(PlayersFormTest, genNamesRefusesMoreThan128NamesWithOneMessage) {
+    openWindow("Dbls", "65");
+    const std::size_t shown = services.messages.size();
+    form().chooseMenu(*form().findMenuItem("itmGen"));
+    ASSERT_EQ(services.messages.size(), shown + 1);
+    EXPECT_EQ(lastMessage(), "Only 128 names May be Generated");
+    EXPECT_EQ(folder.bytes("fName0.Fil"), "");
 }
 
 TEST_F(PlayersFormTest, csvImportAndExportGoThroughTheFileDialog) {
@@ -243,7 +287,7 @@ TEST_F(PlayersFormTest, csvImportAndExportGoThroughTheFileDialog) {
     EXPECT_NE(lastMessage().find("Line 3"), std::string::npos) << lastMessage();
     EXPECT_EQ(text("txtlname"), "Imported");
 
-    services.chosen = folder.path() / "out.csv";
+    services.saveAnswers.push_back(folder.path() / "out.csv");
     form().chooseMenu(*form().findMenuItem("itmExport"));
     EXPECT_EQ(lastMessage(), "1 Players Exported");
     EXPECT_NE(folder.bytes("out.csv").find("1201,Imported,Ida"), std::string::npos);

@@ -66,7 +66,8 @@ private:
     void addMenus();
 
     // --- name grid (players_form.cpp)
-    // Shows records `bottom` down to `top` (at least 2), the lowest at the top, and empties the rows above.
+    // Shows the span, kept within the list, the lowest record at the top, and empties the rows above. A
+    // failed read leaves the grid as it was.
     void fillGrid(GridSpan span);
     void showCounter(int names);
     void setScrollRange();

@@ -112,8 +112,8 @@ FittedName fitNameRecord(NameRecord record) {
             }
         }
         if (longestChars == 0) {
-            throw std::invalid_argument("line and record number alone pass 50 characters: " +
-                                        joinNineFields(record));
+            throw store::Error("A name record does not fit 50 characters",
+                               "line and record number alone pass it: " + joinNineFields(record));
         }
         record[longest] = store::leftChars(record[longest], longestChars - 1);
         if (std::find(fitted.shortened.begin(), fitted.shortened.end(), longest) == fitted.shortened.end()) {

@@ -104,7 +104,7 @@ NameRecord parseNameRecord(std::string_view text);
 // The record text of all nine fields. When it would pass 50 characters, the longest of fields 1 to 7 is
 // shortened by one character at a time (on equal lengths the later field) until it fits; the line number
 // and the record number are never cut. A '#' inside a field would break the layout and becomes a blank.
-// Throws std::invalid_argument when even empty optional fields leave it too long.
+// Throws store::Error when even empty optional fields leave it too long.
 FittedName fitNameRecord(NameRecord record);
 
 // What a name grid box keeps when it is left: names, club and district cut to their widths, the rank's first

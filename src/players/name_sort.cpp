@@ -80,7 +80,7 @@ SortResult sortNames(store::Action& action, int slot, SortOrder order, int& stag
             return result;
         }
         if (entries.size() == static_cast<std::size_t>(kMaxSortedNames)) {
-            throw std::length_error("more than 260 names to sort");
+            throw store::Error("More than 260 names to sort");
         }
         entries.push_back({sortKey(record, order), r});
     }

@@ -69,7 +69,7 @@ struct SortResult {
 // Sorts the name records 2 to count, leaving out removed names (line number exactly "0"), and writes them
 // to the sorted-list file with new record numbers and the header (new count, completed flag as read). By
 // line number, the sorted list then replaces the name file. `stage` counts 1 to 4 for the error message.
-// Throws std::length_error when more than 260 names would be sorted.
+// Throws store::Error when more than 260 names would be sorted.
 SortResult sortNames(store::Action& action, int slot, SortOrder order, int& stage);
 
 // Lines compared with the names that carry them.

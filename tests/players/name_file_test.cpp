@@ -90,7 +90,7 @@ TEST(FitTest, neverCutsTheLineOrRecordNumberAndRefusesWhenOnlyTheyAreLeft) {
     EXPECT_EQ(fitted.record.recordNumber, "123");
 
     r.line = std::string(40, '7');
-    EXPECT_THROW(fitNameRecord(r), std::invalid_argument);
+    EXPECT_THROW(fitNameRecord(r), store::Error);
 }
 
 TEST(FitTest, countsCharactersNotBytesAndKeepsTheNineFields) {

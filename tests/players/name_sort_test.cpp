@@ -163,7 +163,7 @@ TEST_F(NameSortTest, moreThanTwoHundredSixtyNamesAreRefused) {
     folder.put("fName0.Fil", names(records));
     store::Action action(dir);
     int stage = 0;
-    EXPECT_THROW(sortNames(action, 1, SortOrder::LineNumber, stage), std::length_error);
+    EXPECT_THROW(sortNames(action, 1, SortOrder::LineNumber, stage), store::Error);
     EXPECT_EQ(stage, 2);
 }
 

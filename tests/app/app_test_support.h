@@ -19,8 +19,8 @@
 #include "app/hub.h"
 #include "print/print_job.h"
 #include "store/data_dir.h"
+#include "support/failing_file_system.h"
 #include "support/fake_services.h"
-#include "support/switchable_file_system.h"
 #include "support/temp_folder.h"
 #include "ui/services.h"
 
@@ -77,7 +77,7 @@ protected:
 
     TempFolder folder;
     FakeServices services;
-    tallyvex::testing::SwitchableFileSystem files;
+    tallyvex::testing::FailingFileSystem files;
     store::DataDir dir{folder.path(), files};
     Hub hub{services, dir};
 };

@@ -48,7 +48,7 @@ TEST_F(SelectFormTest, aFailedSaveLeavesTheWindowShowingWhatTheFileHolds) {
     folder.put("fInfo.fil", registry);
     startAtSelection();
     const std::string before = folder.bytes("fInfo.fil");
-    files.failing = true;
+    files.failEverything();
 
     click("cmdClear");
     EXPECT_EQ(services.lastMessage(), "Select Tournament Error 1");
@@ -70,7 +70,7 @@ TEST_F(SelectFormTest, aFailedSaveLeavesTheWindowShowingWhatTheFileHolds) {
     EXPECT_EQ(hub.selected().director, "Ann");
     EXPECT_EQ(folder.bytes("fInfo.fil"), before);
 
-    files.failing = false;
+    files.fails = nullptr;
     click("cmdClear");
     EXPECT_EQ(c("txtLoc").text, "");
     EXPECT_FALSE(folder.has("fInfo.fil"));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "support/failing_file_system.h"
 #include "test_folder.h"
 
 namespace tallyvex::store {
@@ -124,27 +125,10 @@ TEST(DataDirWritable, FolderThatCannotBeCreatedIsNamedInTheError) {
     }
 }
 
-// Passes everything through except file writes, which fail like a full disk.
-class FullDisk final : public FileSystem {
-public:
-    std::optional<std::string> readFile(const fs::path& p) override { return m_real.readFile(p); }
-    void writeFileSynced(const fs::path& p, const std::string&) override {
-        throw Error("Cannot write " + p.string(), "No space left on device");
-    }
-    void rename(const fs::path& f, const fs::path& t) override { m_real.rename(f, t); }
-    void remove(const fs::path& p) override { m_real.remove(p); }
-    void syncDirectory(const fs::path& d) override { m_real.syncDirectory(d); }
-    std::vector<std::string> list(const fs::path& d) override { return m_real.list(d); }
-    bool exists(const fs::path& p) override { return m_real.exists(p); }
-    void createDirectories(const fs::path& d) override { m_real.createDirectories(d); }
-
-private:
-    RealFileSystem m_real;
-};
-
 TEST(DataDirWritable, FailedProbeGivesTheReason) {
     TempFolder folder;
-    FullDisk disk;
+    tallyvex::testing::FailingFileSystem disk;
+    disk.failEverything();
     const DataDir dir(folder.path(), disk);
     try {
         dir.ensureWritable();

@@ -8,39 +8,13 @@
 #include <string>
 
 #include "print/print_job.h"
-#include "store/file_system.h"
+#include "support/failing_file_system.h"
 #include "support/temp_folder.h"
 
 namespace tallyvex::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The real file system, except that writing a file with the given extension leaves part of it and then
-// fails, as a full disk does at the flush.
-class FailingWrites final : public store::FileSystem {
-public:
-    explicit FailingWrites(std::string extension) : m_extension(std::move(extension)) {}
-
-    std::optional<std::string> readFile(const fs::path& p) override { return m_real.readFile(p); }
-    void writeFileSynced(const fs::path& p, const std::string& bytes) override {
-        if (p.extension() == m_extension) {
-            m_real.writeFileSynced(p, bytes.substr(0, bytes.size() / 2));
-            throw store::Error("Cannot write " + p.string(), "No space left on device");
-        }
-        m_real.writeFileSynced(p, bytes);
-    }
-    void rename(const fs::path& from, const fs::path& to) override { m_real.rename(from, to); }
-    void remove(const fs::path& p) override { m_real.remove(p); }
-    void syncDirectory(const fs::path& d) override { m_real.syncDirectory(d); }
-    std::vector<std::string> list(const fs::path& d) override { return m_real.list(d); }
-    bool exists(const fs::path& p) override { return m_real.exists(p); }
-    void createDirectories(const fs::path& d) override { m_real.createDirectories(d); }
-
-private:
-    std::string m_extension;
-    store::RealFileSystem m_real;
-};
 
 print::PrintJob courtCard() {
     print::PrintJob job("Court Card");
@@ -78,7 +52,8 @@ TEST(PrintArchive, aFailureLeavesNeitherFileAndNamesTheFileAndTheCause) {
     };
     for (const auto& c : cases) {
         testing::TempFolder folder;
-        FailingWrites files(c.failing);
+        testing::FailingFileSystem files;
+        files.fails = [&c](const fs::path& p) { return p.extension() == c.failing; };
         const store::DataDir dir(folder.path(), files);
         try {
             archivePrintJob(dir, courtCard(), DateTime{2026, 5, 1, 12, 0, 0}, c.writer);

@@ -315,11 +315,8 @@ MenuItem& ScriptRunner::resolveMenu(const std::string& ref, Form** owner) {
 
 std::filesystem::path ScriptRunner::dataFile(const std::string& command, const std::string& name) const {
     if (!isPlainFileName(name)) {
-        std::string shown = transcriptText(name);
-        for (std::size_t at = shown.find('\0'); at != std::string::npos; at = shown.find('\0', at)) {
-            shown.replace(at, 1, "\\x00");
-        }
-        throw ScriptError(command + ": \"" + shown + "\" is not a file name in the data folder");
+        throw ScriptError(command + ": \"" + transcriptText(name) +
+                          "\" is not a file name in the data folder");
     }
     return m_dir.path(name);
 }

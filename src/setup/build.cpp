@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "charts/chart_file.h"
 #include "courts/court_states.h"
 #include "grid/grid_file.h"
 #include "players/name_file.h"
@@ -55,14 +56,14 @@ void writeTournament(store::Action& action, int slot, const SizeParameters& para
     players::clearCompletedMark(action, slot);
     tournament::replaceLineFile(action, slot, lineFileRecords(plan.draw, plan.courts, parameters.roundCount));
     if (parameters.roundRobin()) {
-        action.remove(chartFileName(slot));
+        action.remove(charts::chartFileName(slot));
         if (!grid::writeGrid(action, slot, parameters.teamCount)) {
             throw store::Error(
                 "Cannot write the grid file " + grid::gridFileName(slot),
                 "no round-robin schedule for " + std::to_string(parameters.teamCount) + " teams");
         }
     } else {
-        writeChartFile(action, slot, chartFileRecords(plan.draw, parameters.roundCount));
+        charts::replaceChartFile(action, slot, chartFileRecords(plan.draw, parameters.roundCount));
     }
 }
 

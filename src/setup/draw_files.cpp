@@ -1,5 +1,7 @@
 #include "setup/draw_files.h"
 
+#include "charts/bracket.h"
+#include "charts/chart_file.h"
 #include "store/cp1252.h"
 #include "store/error.h"
 #include "store/packed.h"
@@ -10,31 +12,10 @@ namespace tallyvex::setup {
 
 namespace {
 
-struct LevelRange {
-    int first = 0;
-    int last = 0;
-};
-
-// The position records of a level: main levels 0 to 8, consolation levels 10 to 18.
-LevelRange levelRange(int level) {
-    const bool consolation = level >= 10;
-    const int k = consolation ? level - 10 : level;
-    if (k == 0) {
-        return consolation ? LevelRange{3, 4} : LevelRange{1, 2};
-    }
-    const int first = (1 << (k + 1)) + (consolation ? (1 << k) : 0) + 1;
-    return {first, first + (1 << k) - 1};
-}
-
-std::string positionText(int record, std::string_view line) {
-    return store::joinSeparated({std::to_string(record), std::string(line), "0"});
-}
+using charts::levelRange;
+using charts::positionText;
 
 }  // namespace
-
-std::string chartFileName(int slot) {
-    return tournament::slotFileName(tournament::SlotFile::Chart, slot);
-}
 
 std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int rounds, int line) {
     const LineState state = draw.state(line);
@@ -74,7 +55,7 @@ std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds) {
     };
     for (int base : {0, 10}) {
         for (int level = base; level <= base + rounds; ++level) {
-            const LevelRange range = levelRange(level);
+            const charts::LevelRange range = levelRange(level);
             for (int record = range.first; record <= range.last; ++record) {
                 put(record, "000");
             }
@@ -92,15 +73,6 @@ std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds) {
         }
     }
     return records;
-}
-
-void writeChartFile(store::Action& action, int slot, const std::vector<std::string>& records) {
-    // A rebuilt tournament keeps nothing of an earlier, larger chart.
-    action.remove(chartFileName(slot));
-    store::RecordFile file(action, chartFileName(slot), kChartRecordLength);
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        file.write(static_cast<int>(k + 1), records[k]);
-    }
 }
 
 }  // namespace tallyvex::setup

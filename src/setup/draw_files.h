@@ -1,7 +1,7 @@
 #pragma once
-// The first content of a tournament's line file (team records) and chart file ("fChart<n>.Fil", 10-byte
-// position records, n = slot - 1). Records are built as texts first, so the set-up can check everything
-// before it writes; the writers replace the whole file.
+// The first content of a tournament's line file (team records) and chart file (position records). Records
+// are built as texts first, so the set-up can check everything before it writes; the line and chart
+// libraries' writers then replace the whole files.
 
 #include <cstddef>
 #include <string>
@@ -12,11 +12,6 @@
 #include "store/action.h"
 
 namespace tallyvex::setup {
-
-inline constexpr std::size_t kChartRecordLength = 10;
-
-// "fChart0.Fil" for slot 1.
-std::string chartFileName(int slot);
 
 // The team record of `line`: line, level, entry round, round, court, end, placeholder. A team with a bye
 // stands one level lower and starts in round 2; a waiting team has court 0.
@@ -32,8 +27,5 @@ std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& 
 // each first-round team at its level-R position and each team with a bye at its level R - 1 position
 // ("<record>#<line>#0").
 std::vector<std::string> chartFileRecords(const LineDraw& draw, int rounds);
-
-// Replaces the slot's chart file with `records` (record 1 first), each padded to the record length.
-void writeChartFile(store::Action& action, int slot, const std::vector<std::string>& records);
 
 }  // namespace tallyvex::setup

@@ -4,6 +4,7 @@
 
 #include "support/data_folder_test.h"
 
+#include "charts/chart_file.h"
 #include "setup/draw_tables.h"
 #include "store/action.h"
 #include "store/data_dir.h"
@@ -150,7 +151,7 @@ TEST_F(DrawFilesTest, filesHoldTheRecordsByteForByte) {
     const Drawn s = drawn(5, {3, 4});
     act([&](store::Action& a) {
         tournament::replaceLineFile(a, 2, lineFileRecords(s.draw, s.plan, s.rounds));
-        writeChartFile(a, 2, chartFileRecords(s.draw, s.rounds));
+        charts::replaceChartFile(a, 2, chartFileRecords(s.draw, s.rounds));
     });
     const std::string line = folder.bytes("fLine1.Fil");
     EXPECT_EQ(line, fileOf({"6   0", "2#2#2#2#4#H#0", "4#2#2#2#4#H#0", "6#2#2#2#0#H#0", "7#3#1#1#3#H#0",
@@ -169,12 +170,12 @@ TEST_F(DrawFilesTest, aRebuiltTournamentKeepsNothingOfALargerOne) {
     act([&](store::Action& a) {
         const Drawn big = drawn(16, {1});
         tournament::replaceLineFile(a, 1, lineFileRecords(big.draw, big.plan, big.rounds));
-        writeChartFile(a, 1, chartFileRecords(big.draw, big.rounds));
+        charts::replaceChartFile(a, 1, chartFileRecords(big.draw, big.rounds));
     });
     const Drawn small = drawn(4, {1});
     act([&](store::Action& a) {
         tournament::replaceLineFile(a, 1, lineFileRecords(small.draw, small.plan, small.rounds));
-        writeChartFile(a, 1, chartFileRecords(small.draw, small.rounds));
+        charts::replaceChartFile(a, 1, chartFileRecords(small.draw, small.rounds));
     });
     EXPECT_EQ(folder.bytes("fChart0.Fil").size(), 160u);
     const std::string line =

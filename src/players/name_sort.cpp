@@ -242,7 +242,7 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
             lastLine = line;
         }
         fields[tournament::kTeamLine] = std::string(kMovedMark);
-        tournament::writeTeamRecord(action, slot, line + 1, fields, false);
+        tournament::writeTeamRecord(action, slot, line + 1, fields, tournament::RecordEnd::Joined);
     }
     for (const auto& [line, display] : placed) {
         std::vector<std::string> fields = tournament::readTeamFields(action, slot, line + 1);
@@ -254,7 +254,7 @@ FinishResult finishNames(store::Action& action, int slot, int playersPerLine, in
             continue;
         }
         fields[tournament::kTeamLine] = std::string(kNamedMark);
-        tournament::writeTeamRecord(action, slot, line + 1, fields, true);
+        tournament::writeTeamRecord(action, slot, line + 1, fields, tournament::RecordEnd::Closed);
     }
     tournament::writeLineHeader(action, slot, tournament::LineHeader{lastLine + 1, true});
 
@@ -365,7 +365,7 @@ CorrectionResult recordCorrection(store::Action& action, int slot, std::string_v
     std::vector<std::string> fields = tournament::readTeamFields(action, slot, lineRecord);
     fields[kTeamNames] =
         correctedNamesField(fields[kTeamNames], result.written.record.displayName(), position % 2 == 0);
-    tournament::writeTeamRecord(action, slot, lineRecord, fields, true);
+    tournament::writeTeamRecord(action, slot, lineRecord, fields, tournament::RecordEnd::Closed);
     result.carriedIntoLineFile = true;
     return result;
 }

@@ -31,7 +31,7 @@ std::string teamRecordText(const LineDraw& draw, const CourtPlan& plan, int roun
         {std::to_string(line), std::to_string(playsRoundOne ? rounds : rounds - 1), round, round,
          std::to_string(court ? court->court : 0), std::string(1, end),
          std::string(tournament::kNamesPlaceholder)},
-        false);
+        tournament::RecordEnd::Joined);
 }
 
 std::vector<std::string> lineFileRecords(const LineDraw& draw, const CourtPlan& plan, int rounds) {

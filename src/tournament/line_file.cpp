@@ -33,8 +33,16 @@ void writeLineHeader(store::Action& action, int slot, const LineHeader& header) 
     lineFile(action, slot).writePrefix(1, lineHeaderText(header));
 }
 
-std::string teamRecordText(const std::vector<std::string>& fields, bool closed) {
-    return closed ? store::joinFields(fields) : store::joinSeparated(fields);
+std::string teamRecordText(const std::vector<std::string>& fields, RecordEnd end) {
+    switch (end) {
+        case RecordEnd::Joined:
+            return store::joinSeparated(fields);
+        case RecordEnd::Closed:
+            return store::joinFields(fields);
+        case RecordEnd::Marked:
+            return store::joinFields(fields) + "*";
+    }
+    return store::joinSeparated(fields);
 }
 
 bool teamRecordWritten(store::Action& action, int slot, int record) {
@@ -52,8 +60,8 @@ int teamLine(store::Action& action, int slot, int record) {
 }
 
 void writeTeamRecord(store::Action& action, int slot, int record, const std::vector<std::string>& fields,
-                     bool closed) {
-    lineFile(action, slot).write(record, teamRecordText(fields, closed));
+                     RecordEnd end) {
+    lineFile(action, slot).write(record, teamRecordText(fields, end));
 }
 
 void replaceLineFile(store::Action& action, int slot, const std::vector<std::string>& records) {

@@ -52,9 +52,12 @@ LineHeader readLineHeader(store::Action& action, int slot);
 // Rewrites the header's eight characters, keeping the rest of record 1.
 void writeLineHeader(store::Action& action, int slot, const LineHeader& header);
 
-// A team record from its fields: joined by '#', and with a closing '#' when `closed` (as the name list
-// writes a record that holds names).
-std::string teamRecordText(const std::vector<std::string>& fields, bool closed);
+// How a team record ends: the set-up and the move of a completed list join the fields with '#' alone
+// ("1#3#1#1#5#H#0"), the name list closes a record that holds names with '#' ("...#Ann Lee#"), and the
+// chart closes every record it rewrites with '#' and the end mark '*' ("...#Ann Lee#*").
+enum class RecordEnd { Joined, Closed, Marked };
+
+std::string teamRecordText(const std::vector<std::string>& fields, RecordEnd end);
 
 // Whether team record n was ever written (it holds a '#').
 bool teamRecordWritten(store::Action& action, int slot, int record);
@@ -64,7 +67,7 @@ std::vector<std::string> readTeamFields(store::Action& action, int slot, int rec
 // The number in field 0 of team record n (0 for a mark or a record never written).
 int teamLine(store::Action& action, int slot, int record);
 void writeTeamRecord(store::Action& action, int slot, int record, const std::vector<std::string>& fields,
-                     bool closed);
+                     RecordEnd end);
 
 // Replaces the whole file with `records` from record 1 on, each padded to the record length: a rebuilt
 // tournament keeps nothing of an earlier, larger one.

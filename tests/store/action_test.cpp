@@ -15,98 +15,7 @@ using test::Snapshot;
 using test::snapshot;
 using test::TempFolder;
 
-class ActionTest : public ::testing::Test {
-protected:
-    TempFolder m_folder;
-    DataDir m_dir{m_folder.path()};
-    fs::path at(const std::string& name) const { return m_folder.path() / name; }
-};
-
-TEST_F(ActionTest, ReadsSeeTheActionsOwnWrites) {
-    putFile(at("fInfo.fil"), "old");
-    Action action(m_dir);
-    EXPECT_EQ(action.readBytes("finfo.FIL"), "old");
-    action.writeBytes("FINFO.fil", "new");
-    EXPECT_EQ(action.readBytes("fInfo.fil"), "new");
-    action.writeBytes("fNew.fil", "made");
-    EXPECT_TRUE(action.exists("FNEW.FIL"));
-    action.remove("fInfo.fil");
-    EXPECT_FALSE(action.exists("fInfo.fil"));
-    EXPECT_EQ(action.readBytes("fInfo.fil"), std::nullopt);
-    EXPECT_TRUE(action.hasChanges());
-    // Nothing on disk yet.
-    EXPECT_EQ(fileBytes(at("fInfo.fil")), "old");
-    EXPECT_FALSE(fs::exists(at("fNew.fil")));
-}
-
-TEST_F(ActionTest, DestroyedWithoutCommitWritesNothing) {
-    putFile(at("a.fil"), "A");
-    const Snapshot before = snapshot(m_folder.path());
-    {
-        Action action(m_dir);
-        action.writeBytes("a.fil", "changed");
-        action.writeBytes("b.fil", "new");
-        action.remove("a.fil");
-    }
-    EXPECT_EQ(snapshot(m_folder.path()), before);
-}
-
-TEST_F(ActionTest, CommitWritesRemovesAndKeepsTheSpellingOnDisk) {
-    putFile(at("fInfo.fil"), "old info");
-    putFile(at("fGone.fil"), "to remove");
-    putFile(at("fSame.fil"), "unchanged");
-    Action action(m_dir);
-    action.writeBytes("FINFO.FIL", "new info");
-    action.writeBytes("fNew.fil", std::string("\0\x80", 2));
-    action.remove("fgone.fil");
-    action.remove("fNeverWas.fil");
-    action.writeBytes("fSame.fil", "unchanged");
-    action.commit();
-
-    EXPECT_FALSE(action.hasChanges());
-    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"fInfo.fil", "new info"},
-                                                   {"fNew.fil", std::string("\0\x80", 2)},
-                                                   {"fSame.fil", "unchanged"}}));
-    // Later reads in the same action come from disk again.
-    EXPECT_EQ(action.readBytes("fnew.fil"), std::string("\0\x80", 2));
-}
-
-TEST_F(ActionTest, CommitWithoutChangesTouchesNothing) {
-    putFile(at("a.fil"), "A");
-    Action action(m_dir);
-    EXPECT_EQ(action.readBytes("a.fil"), "A");
-    EXPECT_FALSE(action.hasChanges());
-    action.commit();
-    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"a.fil", "A"}}));
-}
-
-TEST_F(ActionTest, TextIsStoredAsWindows1252) {
-    Action action(m_dir);
-    action.writeText("results.txt", "Renée → €5\r\n");
-    EXPECT_EQ(action.readText("results.txt"), "Renée ? €5\r\n");
-    EXPECT_EQ(action.readText("missing.txt"), std::nullopt);
-    action.commit();
-    EXPECT_EQ(fileBytes(at("results.txt")),
-              "Ren\xE9"
-              "e ? \x80"
-              "5\r\n");
-}
-
-TEST_F(ActionTest, NamesWithFolderPartsAreRefused) {
-    Action action(m_dir);
-    EXPECT_THROW(action.writeBytes("../escape.fil", "x"), std::invalid_argument);
-    EXPECT_THROW(action.readBytes(""), std::invalid_argument);
-}
-
-TEST_F(ActionTest, RecoverWithoutJournalOnlySweepsTemporaryFiles) {
-    putFile(at("a.fil"), "A");
-    putFile(at("a.fil.tallyvex-tmp"), "half written");
-    putFile(at("tallyvex.journal.tallyvex-tmp"), "torn jour");
-    EXPECT_FALSE(Action::recover(m_dir));
-    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"a.fil", "A"}}));
-}
-
-// A journal as a commit leaves it: taken from a commit whose data writes fail.
+// Stops a commit after its journal is in place: its data writes and all removals fail.
 class StopAfterJournal final : public FileSystem {
 public:
     std::optional<std::string> readFile(const fs::path& p) override { return m_real.readFile(p); }
@@ -127,18 +36,99 @@ private:
     RealFileSystem m_real;
 };
 
+class ActionTest : public ::testing::Test {
+protected:
+    TempFolder m_folder;
+    DataDir m_dir{m_folder.path()};
+    fs::path at(const std::string& name) const { return m_folder.path() / name; }
+
+    // Leaves the journal of a commit of `change` that crashed before its first data write.
+    template <typename Change>
+    void crashAfterJournal(Change change) {
+        StopAfterJournal stop;
+        const DataDir stopping(m_folder.path(), stop);
+        Action action(stopping);
+        change(action);
+        EXPECT_THROW(action.commit(), Error);
+        ASSERT_TRUE(fs::exists(at("tallyvex.journal")));
+    }
+};
+
+TEST_F(ActionTest, ReadsSeeTheActionsOwnWritesAndWithoutCommitNothingReachesTheDisk) {
+    putFile(at("fInfo.fil"), "old");
+    {
+        Action action(m_dir);
+        EXPECT_EQ(action.readBytes("finfo.FIL"), "old");
+        action.writeBytes("FINFO.fil", "new");
+        EXPECT_EQ(action.readBytes("fInfo.fil"), "new");
+        action.writeBytes("fNew.fil", "made");
+        EXPECT_TRUE(action.exists("FNEW.FIL"));
+        action.remove("fInfo.fil");
+        EXPECT_FALSE(action.exists("fInfo.fil"));
+        EXPECT_EQ(action.readBytes("fInfo.fil"), std::nullopt);
+        EXPECT_TRUE(action.hasChanges());
+        EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"fInfo.fil", "old"}}));
+    }
+    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"fInfo.fil", "old"}}));
+}
+
+TEST_F(ActionTest, CommitWritesRemovesAndKeepsTheSpellingOnDisk) {
+    putFile(at("fInfo.fil"), "old info");
+    putFile(at("fGone.fil"), "to remove");
+    putFile(at("fSame.fil"), "unchanged");
+    Action action(m_dir);
+    action.writeBytes("FINFO.FIL", "new info");
+    action.writeBytes("fNew.fil", std::string("\0\x80", 2));
+    action.remove("fgone.fil");
+    action.remove("fNeverWas.fil");
+    action.writeBytes("fSame.fil", "unchanged");
+    action.commit();
+
+    EXPECT_FALSE(action.hasChanges());
+    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"fInfo.fil", "new info"},
+                                                   {"fNew.fil", std::string("\0\x80", 2)},
+                                                   {"fSame.fil", "unchanged"}}));
+    // Later reads in the same action come from disk again.
+    EXPECT_EQ(action.readBytes("fnew.fil"), std::string("\0\x80", 2));
+
+    // A commit without changes touches nothing.
+    const Snapshot after = snapshot(m_folder.path());
+    Action reading(m_dir);
+    EXPECT_EQ(reading.readBytes("fInfo.fil"), "new info");
+    EXPECT_FALSE(reading.hasChanges());
+    reading.commit();
+    EXPECT_EQ(snapshot(m_folder.path()), after);
+}
+
+TEST_F(ActionTest, TextIsStoredAsWindows1252) {
+    Action action(m_dir);
+    action.writeText("results.txt", "Renée → €5\r\n");
+    EXPECT_EQ(action.readText("results.txt"), "Renée ? €5\r\n");
+    EXPECT_EQ(action.readText("missing.txt"), std::nullopt);
+    action.commit();
+    EXPECT_EQ(fileBytes(at("results.txt")),
+              "Ren\xE9"
+              "e ? \x80"
+              "5\r\n");
+}
+
+TEST_F(ActionTest, RecoverWithoutJournalOnlySweepsTemporaryFiles) {
+    putFile(at("a.fil"), "A");
+    putFile(at("a.fil.tallyvex-tmp"), "half written");
+    putFile(at("tallyvex.journal.tallyvex-tmp"), "torn jour");
+    EXPECT_FALSE(Action::recover(m_dir));
+    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"a.fil", "A"}}));
+}
+
 TEST_F(ActionTest, JournalRestoresPriorBytesAndDeletesNewFiles) {
     putFile(at("a.fil"), "A before");
     putFile(at("b.fil"), std::string("B\0before", 8));
     const Snapshot before = snapshot(m_folder.path());
-    StopAfterJournal stop;
-    const DataDir stopping(m_folder.path(), stop);
-    Action action(stopping);
-    action.writeBytes("a.fil", "A after");
-    action.writeBytes("c.fil", "C new");
-    action.remove("b.fil");
-    EXPECT_THROW(action.commit(), Error);
-    ASSERT_TRUE(fs::exists(at("tallyvex.journal")));
+    crashAfterJournal([](Action& action) {
+        action.writeBytes("a.fil", "A after");
+        action.writeBytes("c.fil", "C new");
+        action.remove("b.fil");
+    });
 
     // Simulate a crash that got further: data files changed, journal still there.
     putFile(at("a.fil"), "A after");
@@ -152,45 +142,26 @@ TEST_F(ActionTest, JournalRestoresPriorBytesAndDeletesNewFiles) {
 }
 
 TEST_F(ActionTest, DamagedJournalStopsRecoveryAndTouchesNothing) {
-    putFile(at("a.fil"), "A");
-    for (const std::string& journal :
-         {std::string("TALLYVEX ROLLBACK JOURNAL 1\n\x05"), std::string("garbage")}) {
-        putFile(at("tallyvex.journal"), journal);
+    putFile(at("a.fil"), "A before");
+    crashAfterJournal([](Action& action) { action.writeBytes("a.fil", "A after"); });
+    const std::string journal = fileBytes(at("tallyvex.journal"));
+    const std::size_t inPrior = journal.find("A before");
+    ASSERT_NE(inPrior, std::string::npos);
+    std::string flipped = journal;
+    flipped[inPrior] = 'X';
+    for (const std::string& damaged :
+         {std::string("TALLYVEX ROLLBACK JOURNAL 1\n\x05"), std::string("garbage"), flipped,
+          journal.substr(0, journal.size() - 1)}) {
+        putFile(at("tallyvex.journal"), damaged);
         const Snapshot before = snapshot(m_folder.path());
         EXPECT_THROW(Action::recover(m_dir), Error);
         EXPECT_EQ(snapshot(m_folder.path()), before);
     }
 }
 
-TEST_F(ActionTest, JournalWithAFlippedByteIsRecognisedAsDamaged) {
-    putFile(at("a.fil"), "A before");
-    StopAfterJournal stop;
-    const DataDir stopping(m_folder.path(), stop);
-    Action action(stopping);
-    action.writeBytes("a.fil", "A after");
-    EXPECT_THROW(action.commit(), Error);
-    std::string journal = fileBytes(at("tallyvex.journal"));
-    const std::size_t inPrior = journal.find("A before");
-    ASSERT_NE(inPrior, std::string::npos);
-    journal[inPrior] = 'X';
-    putFile(at("tallyvex.journal"), journal);
-    EXPECT_THROW(Action::recover(m_dir), Error);
-    // Cut short by one byte.
-    journal[inPrior] = 'A';
-    journal.pop_back();
-    putFile(at("tallyvex.journal"), journal);
-    EXPECT_THROW(Action::recover(m_dir), Error);
-}
-
 TEST_F(ActionTest, CommitOverALeftoverJournalUndoesItAndRefuses) {
     putFile(at("a.fil"), "A before");
-    StopAfterJournal stop;
-    const DataDir stopping(m_folder.path(), stop);
-    {
-        Action failed(stopping);
-        failed.writeBytes("a.fil", "A after");
-        EXPECT_THROW(failed.commit(), Error);
-    }
+    crashAfterJournal([](Action& action) { action.writeBytes("a.fil", "A after"); });
     putFile(at("a.fil"), "A after");  // as if the data write had landed
     Action next(m_dir);
     next.writeBytes("b.fil", "B");
@@ -210,16 +181,13 @@ TEST_F(RecordFileTest, RecordsSitAtTheirOffsetsPaddedAndCut) {
     EXPECT_EQ(file.read(1), "Tn_1#*# ");
     EXPECT_EQ(file.read(2), "a long r");
     EXPECT_EQ(file.read(3), "Zoë     ");
+    // The width counts characters, not UTF-8 bytes.
+    RecordFile names(action, "names.fil", 4);
+    names.write(1, "éé€→xyz");
+    EXPECT_EQ(action.readBytes("names.fil"), "\xE9\xE9\x80?");
+    EXPECT_EQ(names.read(1), "éé€?");
     action.commit();
     EXPECT_EQ(fileBytes(at("fInfo.fil")), "Tn_1#*# a long rZo\xEB     ");
-}
-
-TEST_F(RecordFileTest, WidthCountsCharactersNotUtf8Bytes) {
-    Action action(m_dir);
-    RecordFile file(action, "names.fil", 4);
-    file.write(1, "éé€→xyz");
-    EXPECT_EQ(action.readBytes("names.fil"), "\xE9\xE9\x80?");
-    EXPECT_EQ(file.read(1), "éé€?");
 }
 
 TEST_F(RecordFileTest, WritingPastTheEndFillsTheGapWithZeroBytes) {
@@ -240,15 +208,22 @@ TEST_F(RecordFileTest, WritingPastTheEndFillsTheGapWithZeroBytes) {
     EXPECT_EQ(action.readBytes("fChart1.fil"), "XY  ef");
 }
 
-TEST_F(RecordFileTest, ReadsExistingFileAndNamesMatchWithoutCase) {
+TEST_F(RecordFileTest, ReadsExistingFilesWhoseNamesMatchWithoutCaseAndARemovedOneStartsOverEmpty) {
     putFile(at("FLINE2.FIL"), "0001#1#ab#");
+    putFile(at("q.fil"), "abcdabcd");
     Action action(m_dir);
     RecordFile file(action, "fLine2.fil", 5);
     EXPECT_EQ(file.read(1), "0001#");
     EXPECT_EQ(file.read(2), "1#ab#");
     file.write(1, "0002");
+    RecordFile removed(action, "q.fil", 4);
+    action.remove("q.fil");
+    EXPECT_EQ(removed.count(), 0);
+    EXPECT_EQ(removed.read(1), std::string(4, '\0'));
+    removed.write(2, "z");
     action.commit();
-    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"FLINE2.FIL", "0002 1#ab#"}}));
+    EXPECT_EQ(snapshot(m_folder.path()),
+              (Snapshot{{"FLINE2.FIL", "0002 1#ab#"}, {"q.fil", std::string("\0\0\0\0z   ", 8)}}));
 }
 
 TEST_F(RecordFileTest, WritePrefixKeepsTheRestOfTheRecord) {
@@ -265,19 +240,10 @@ TEST_F(RecordFileTest, WritePrefixKeepsTheRestOfTheRecord) {
     EXPECT_EQ(action.readBytes("fInfo.fil")->size(), 16U);
 }
 
-TEST_F(RecordFileTest, RemovedFileStartsOverEmpty) {
-    putFile(at("q.fil"), "abcdabcd");
+TEST_F(RecordFileTest, FolderPartsInNamesBadRecordNumbersAndLengthsAreRefused) {
     Action action(m_dir);
-    RecordFile file(action, "q.fil", 4);
-    action.remove("q.fil");
-    EXPECT_EQ(file.count(), 0);
-    EXPECT_EQ(file.read(1), std::string(4, '\0'));
-    file.write(2, "z");
-    EXPECT_EQ(action.readBytes("q.fil"), std::string("\0\0\0\0z   ", 8));
-}
-
-TEST_F(RecordFileTest, BadRecordNumbersAndLengthsAreRefused) {
-    Action action(m_dir);
+    EXPECT_THROW(action.writeBytes("../escape.fil", "x"), std::invalid_argument);
+    EXPECT_THROW(action.readBytes(""), std::invalid_argument);
     RecordFile file(action, "x.fil", 4);
     EXPECT_THROW(file.read(0), std::out_of_range);
     EXPECT_THROW(file.write(-1, "a"), std::out_of_range);

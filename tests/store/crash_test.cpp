@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <string>
 
 #include "store/action.h"
@@ -30,54 +31,33 @@ public:
 
     FaultyFileSystem(Mode mode, int failAt) : m_mode(mode), m_failAt(failAt) {}
 
-    std::optional<std::string> readFile(const fs::path& p) override {
-        step("readFile", p);
-        return m_real.readFile(p);
-    }
+    std::optional<std::string> readFile(const fs::path& p) override { return real(p).readFile(p); }
     void writeFileSynced(const fs::path& p, const std::string& bytes) override {
         if (m_mode == Mode::Exit && m_calls == m_failAt) {
             // Dying in the middle of a write leaves the file torn.
             m_real.writeFileSynced(p, bytes.substr(0, bytes.size() / 2));
         }
-        step("writeFileSynced", p);
-        m_real.writeFileSynced(p, bytes);
+        real(p).writeFileSynced(p, bytes);
     }
-    void rename(const fs::path& from, const fs::path& to) override {
-        step("rename", from);
-        m_real.rename(from, to);
-    }
-    void remove(const fs::path& p) override {
-        step("remove", p);
-        m_real.remove(p);
-    }
-    void syncDirectory(const fs::path& d) override {
-        step("syncDirectory", d);
-        m_real.syncDirectory(d);
-    }
-    std::vector<std::string> list(const fs::path& d) override {
-        step("list", d);
-        return m_real.list(d);
-    }
-    bool exists(const fs::path& p) override {
-        step("exists", p);
-        return m_real.exists(p);
-    }
-    void createDirectories(const fs::path& d) override {
-        step("createDirectories", d);
-        m_real.createDirectories(d);
-    }
+    void rename(const fs::path& from, const fs::path& to) override { real(from).rename(from, to); }
+    void remove(const fs::path& p) override { real(p).remove(p); }
+    void syncDirectory(const fs::path& d) override { real(d).syncDirectory(d); }
+    std::vector<std::string> list(const fs::path& d) override { return real(d).list(d); }
+    bool exists(const fs::path& p) override { return real(p).exists(p); }
+    void createDirectories(const fs::path& d) override { real(d).createDirectories(d); }
 
 private:
-    void step(const char* call, const fs::path& path) {
+    // Counts a call and fails it when due; otherwise hands it on to the real file system.
+    FileSystem& real(const fs::path& path) {
         const int n = m_calls++;
         const bool fails = m_mode == Mode::ThrowOnce ? n == m_failAt : n >= m_failAt;
-        if (!fails) {
-            return;
-        }
-        if (m_mode == Mode::Exit) {
+        if (fails && m_mode == Mode::Exit) {
             ::_exit(kKilled);
         }
-        throw Error(std::string("injected fault: ") + call + " " + path.string());
+        if (fails) {
+            throw Error("injected fault at " + path.string());
+        }
+        return m_real;
     }
 
     RealFileSystem m_real;
@@ -126,91 +106,77 @@ bool beforeOrAfter(const Snapshot& state) {
     return state == kBefore || state == kAfter;
 }
 
-TEST(CrashSafety, FailedCommitRollsItselfBack) {
-    bool committed = false;
+// Runs `operation` on a folder holding `start`, with the file system broken at call k, for k = 0, 1, ...
+// until the operation completes; `check` sees each folder as the run left it (in Exit mode the run is a
+// child process that dies there). Returns the number of runs.
+using Check = std::function<void(int k, bool completed, const fs::path& folder)>;
+int faultAtEveryCall(FaultyFileSystem::Mode mode, const Snapshot& start,
+                     const std::function<void(const DataDir&)>& operation, const Check& check) {
+    bool completed = false;
     int k = 0;
-    for (; !committed; ++k) {
-        ASSERT_LT(k, 500);
+    for (; !completed && k < 500; ++k) {
         TempFolder folder;
-        test::restore(folder.path(), kBefore);
-        FaultyFileSystem faulty(FaultyFileSystem::Mode::ThrowOnce, k);
-        try {
-            runAction(DataDir(folder.path(), faulty));
-            committed = true;
-        } catch (const Error&) {
-            // Without any help from recover().
-            EXPECT_EQ(snapshot(folder.path()), kBefore) << "fault at call " << k;
-        }
-        EXPECT_FALSE(Action::recover(DataDir(folder.path()))) << "fault at call " << k;
-        EXPECT_EQ(snapshot(folder.path()), committed ? kAfter : kBefore) << "fault at call " << k;
-    }
-    EXPECT_GT(k, 20);
-}
-
-// The state a dead disk leaves behind at each call; recover() on a working disk repairs it.
-TEST(CrashSafety, RecoverRepairsWhateverAFailingDiskLeft) {
-    bool committed = false;
-    int k = 0;
-    int halfChanged = 0;
-    for (; !committed; ++k) {
-        ASSERT_LT(k, 500);
-        TempFolder folder;
-        test::restore(folder.path(), kBefore);
-        FaultyFileSystem faulty(FaultyFileSystem::Mode::ThrowFromThenOn, k);
-        try {
-            runAction(DataDir(folder.path(), faulty));
-            committed = true;
-        } catch (const Error&) {
-        }
-        if (!beforeOrAfter(snapshot(folder.path()))) {
-            ++halfChanged;
-        }
-        Action::recover(DataDir(folder.path()));
-        const Snapshot state = snapshot(folder.path());
-        EXPECT_TRUE(beforeOrAfter(state)) << "fault at call " << k;
-        if (committed) {
-            EXPECT_EQ(state, kAfter);
-        }
-    }
-    EXPECT_GT(k, 20);
-    // Otherwise recover() was never put to work.
-    EXPECT_GT(halfChanged, 5);
-}
-
-// Kills a child process at call k of the action, for every k until the action completes.
-TEST(CrashSafety, KilledProcessLeavesBeforeOrAfterOnceRecovered) {
-    bool committed = false;
-    int k = 0;
-    for (; !committed; ++k) {
-        ASSERT_LT(k, 500);
-        TempFolder folder;
-        test::restore(folder.path(), kBefore);
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            FaultyFileSystem dying(FaultyFileSystem::Mode::Exit, k);
+        test::restore(folder.path(), start);
+        const auto attempt = [&] {
+            FaultyFileSystem faulty(mode, k);
             try {
-                runAction(DataDir(folder.path(), dying));
-            } catch (...) {
-                ::_exit(kFailed);
+                operation(DataDir(folder.path(), faulty));
+                return true;
+            } catch (const Error&) {
+                return false;
             }
-            ::_exit(kCommitted);
+        };
+        if (mode == FaultyFileSystem::Mode::Exit) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                ::_exit(attempt() ? kCommitted : kFailed);
+            }
+            int status = 0;
+            const bool exited = pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status);
+            const int code = exited ? WEXITSTATUS(status) : -1;
+            EXPECT_TRUE(code == kKilled || code == kCommitted) << "child exit " << code << " at call " << k;
+            completed = code == kCommitted;
+        } else {
+            completed = attempt();
         }
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        ASSERT_TRUE(WIFEXITED(status));
-        const int code = WEXITSTATUS(status);
-        ASSERT_TRUE(code == kKilled || code == kCommitted) << "child exit " << code << " at call " << k;
-        committed = code == kCommitted;
-
-        Action::recover(DataDir(folder.path()));
-        const Snapshot state = snapshot(folder.path());
-        EXPECT_TRUE(beforeOrAfter(state)) << "killed at call " << k;
-        if (committed) {
-            EXPECT_EQ(state, kAfter);
-        }
+        check(k, completed, folder.path());
     }
-    EXPECT_GT(k, 20);
+    EXPECT_TRUE(completed) << "still failing at call 500";
+    return k;
+}
+
+TEST(CrashSafety, FailedCommitRollsItselfBack) {
+    const int runs = faultAtEveryCall(FaultyFileSystem::Mode::ThrowOnce, kBefore, runAction,
+                                      [](int k, bool committed, const fs::path& folder) {
+                                          // Without any help from recover().
+                                          const Snapshot& expected = committed ? kAfter : kBefore;
+                                          EXPECT_EQ(snapshot(folder), expected) << "fault at call " << k;
+                                          EXPECT_FALSE(Action::recover(DataDir(folder)))
+                                              << "fault at call " << k;
+                                          EXPECT_EQ(snapshot(folder), expected) << "fault at call " << k;
+                                      });
+    EXPECT_GT(runs, 20);
+}
+
+// What a dead disk or a killed process leaves at each call; recover() on a working disk repairs it.
+TEST(CrashSafety, RecoverRepairsWhateverADeadDiskOrAKilledProcessLeft) {
+    for (const auto mode : {FaultyFileSystem::Mode::ThrowFromThenOn, FaultyFileSystem::Mode::Exit}) {
+        SCOPED_TRACE(mode == FaultyFileSystem::Mode::Exit ? "killed" : "dead disk");
+        int halfChanged = 0;
+        const int runs =
+            faultAtEveryCall(mode, kBefore, runAction, [&](int k, bool committed, const fs::path& folder) {
+                halfChanged += beforeOrAfter(snapshot(folder)) ? 0 : 1;
+                Action::recover(DataDir(folder));
+                const Snapshot state = snapshot(folder);
+                EXPECT_TRUE(beforeOrAfter(state)) << "fault at call " << k;
+                if (committed) {
+                    EXPECT_EQ(state, kAfter);
+                }
+            });
+        EXPECT_GT(runs, 20);
+        // Otherwise recover() was never put to work.
+        EXPECT_GT(halfChanged, 5);
+    }
 }
 
 // A crash during recover() itself: the journal stays until the rollback is complete, so the next
@@ -218,39 +184,24 @@ TEST(CrashSafety, KilledProcessLeavesBeforeOrAfterOnceRecovered) {
 TEST(CrashSafety, InterruptedRecoveryCanBeRepeated) {
     // The most advanced crash state that still holds a journal.
     Snapshot crashState;
-    for (int k = 0; k < 500; ++k) {
-        TempFolder folder;
-        test::restore(folder.path(), kBefore);
-        FaultyFileSystem faulty(FaultyFileSystem::Mode::ThrowFromThenOn, k);
-        try {
-            runAction(DataDir(folder.path(), faulty));
-            break;
-        } catch (const Error&) {
-        }
-        const Snapshot state = snapshot(folder.path());
-        if (state.contains("tallyvex.journal")) {
-            crashState = state;
-        }
-    }
+    faultAtEveryCall(FaultyFileSystem::Mode::ThrowFromThenOn, kBefore, runAction,
+                     [&](int, bool, const fs::path& folder) {
+                         const Snapshot state = snapshot(folder);
+                         if (state.contains("tallyvex.journal")) {
+                             crashState = state;
+                         }
+                     });
     ASSERT_TRUE(crashState.contains("tallyvex.journal"));
     ASSERT_NE(crashState.at("fInfo.fil"), kBefore.at("fInfo.fil"));
 
-    bool recovered = false;
-    int j = 0;
-    for (; !recovered; ++j) {
-        ASSERT_LT(j, 500);
-        TempFolder folder;
-        test::restore(folder.path(), crashState);
-        FaultyFileSystem faulty(FaultyFileSystem::Mode::ThrowFromThenOn, j);
-        try {
-            EXPECT_TRUE(Action::recover(DataDir(folder.path(), faulty)));
-            recovered = true;
-        } catch (const Error&) {
-        }
-        Action::recover(DataDir(folder.path()));
-        EXPECT_EQ(snapshot(folder.path()), kBefore) << "recovery interrupted at call " << j;
-    }
-    EXPECT_GT(j, 10);
+    const int runs = faultAtEveryCall(
+        FaultyFileSystem::Mode::ThrowFromThenOn, crashState,
+        [](const DataDir& dir) { EXPECT_TRUE(Action::recover(dir)); },
+        [](int j, bool, const fs::path& folder) {
+            Action::recover(DataDir(folder));
+            EXPECT_EQ(snapshot(folder), kBefore) << "recovery interrupted at call " << j;
+        });
+    EXPECT_GT(runs, 10);
 }
 
 }  // namespace

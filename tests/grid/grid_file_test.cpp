@@ -4,6 +4,8 @@
 
 #include "support/data_folder_test.h"
 
+#include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -30,27 +32,27 @@ protected:
     }
 };
 
-// Four 16-byte records: length (little-endian), text, zero bytes.
-// clang-format off
-const std::string kFourLineGrid = "\x07\x00" "2#3#1#0"   "\0\0\0\0\0\0\0"s
-                                  "\x07\x00" "3#2#0#0"   "\0\0\0\0\0\0\0"s
-                                  "\x07\x00" "1#0#0#0"   "\0\0\0\0\0\0\0"s
-                                  "\x09\x00" "0#0#0#0#0" "\0\0\0\0\0"s;
-// clang-format on
-
-TEST_F(GridFileTest, newGridOfFourLinesIsByteExact) {
-    act([](store::Action& a) { EXPECT_TRUE(writeGrid(a, 3, 4)); });
-    EXPECT_EQ(folder.bytes("fChart2.Fil"), kFourLineGrid);
-    EXPECT_FALSE(folder.has("fChart0.Fil"));
+// A 16-byte record of a four-line grid: the text's length (little-endian), the text, zero bytes.
+std::string record(const std::string& text) {
+    std::string bytes{static_cast<char>(text.size()), '\0'};
+    bytes += text;
+    bytes.resize(16, '\0');
+    return bytes;
 }
 
-TEST_F(GridFileTest, newGridReplacesAnOldLongerChartFile) {
+const std::string kFourLineGrid =
+    record("2#3#1#0") + record("3#2#0#0") + record("1#0#0#0") + record("0#0#0#0#0");
+
+TEST_F(GridFileTest, newGridOfFourLinesIsByteExactAndReplacesAnOldLongerChartFile) {
     folder.put("fChart0.Fil", std::string(500, 'x'));
+    act([](store::Action& a) { EXPECT_TRUE(writeGrid(a, 3, 4)); });
+    EXPECT_EQ(folder.bytes("fChart2.Fil"), kFourLineGrid);
+    EXPECT_EQ(folder.bytes("fChart0.Fil"), std::string(500, 'x'));
     act([](store::Action& a) { EXPECT_TRUE(writeGrid(a, 1, 4)); });
     EXPECT_EQ(folder.bytes("fChart0.Fil"), kFourLineGrid);
 }
 
-TEST_F(GridFileTest, teamCountWithoutScheduleWritesNothing) {
+TEST_F(GridFileTest, teamCountWithoutScheduleWritesNothingAndOutOfRangeReadsAsNoGrid) {
     folder.put("fChart0.Fil", "old chart");
     for (const int teams : {0, 3, 5, 7, 15, 18, 32}) {
         act([&](store::Action& a) {
@@ -60,6 +62,14 @@ TEST_F(GridFileTest, teamCountWithoutScheduleWritesNothing) {
     }
     EXPECT_EQ(folder.bytes("fChart0.Fil"), "old chart");
     EXPECT_FALSE(folder.has("fChart1.Fil"));
+
+    folder.put("fChart0.Fil", kFourLineGrid);
+    EXPECT_EQ(read(1, 0).teams, 0);
+    EXPECT_TRUE(read(1, 17).rows.empty());
+    EXPECT_FALSE(written(1, -3));
+    store::Action a(dir);
+    EXPECT_EQ(readGridText(a, 1, 4, 0), "");
+    EXPECT_EQ(readGridText(a, 1, 4, 5), "");
 }
 
 TEST_F(GridFileTest, everyScheduleReadsBackAsWritten) {
@@ -106,12 +116,7 @@ TEST_F(GridFileTest, resultChangesOnlyItsRecord) {
         setPairValue(grid, 4, 1, *resultCode("21"));
         writeGridRow(a, 1, 4, recordOfLine(4, 4), grid.rows[0]);
     });
-    std::string expected = kFourLineGrid;
-    expected.replace(0, 16,
-                     "\x08\x00"
-                     "-8#3#1#0"
-                     "\0\0\0\0\0\0"s);
-    EXPECT_EQ(folder.bytes("fChart0.Fil"), expected);
+    EXPECT_EQ(folder.bytes("fChart0.Fil"), record("-8#3#1#0") + kFourLineGrid.substr(16));
 
     const Grid grid = read(1, 4);
     EXPECT_EQ(grid.rows[0], (std::vector<int>{-8, 3, 1, 0}));
@@ -119,32 +124,19 @@ TEST_F(GridFileTest, resultChangesOnlyItsRecord) {
     EXPECT_EQ(gamesWon(grid, 1), 1);
 }
 
-TEST_F(GridFileTest, rowWriteKeepsTFieldsOnlyAndShorterTextLeavesNoTail) {
+TEST_F(GridFileTest, rowWriteKeepsTFieldsOnlyShorterTextLeavesNoTailAndAMissingFileGetsZeros) {
     act([](store::Action& a) { writeGrid(a, 1, 4); });
     act([](store::Action& a) {
         writeGridRow(a, 1, 4, 1, {-12, -9, -3, 0});
         writeGridRow(a, 1, 4, 4, {0, 0, 0, 0, 0});
     });
     act([](store::Action& a) { writeGridRow(a, 1, 4, 1, {-1, 3, 1, 0}); });
-    std::string expected = kFourLineGrid;
-    expected.replace(0, 16,
-                     "\x08\x00"
-                     "-1#3#1#0"
-                     "\0\0\0\0\0\0"s);
-    expected.replace(48, 16,
-                     "\x07\x00"
-                     "0#0#0#0"
-                     "\0\0\0\0\0\0\0"s);
-    EXPECT_EQ(folder.bytes("fChart0.Fil"), expected);
-}
+    EXPECT_EQ(folder.bytes("fChart0.Fil"),
+              record("-1#3#1#0") + kFourLineGrid.substr(16, 32) + record("0#0#0#0"));
 
-TEST_F(GridFileTest, rowWriteIntoAMissingFileFillsEarlierRecordsWithZeros) {
-    act([](store::Action& a) { writeGridRow(a, 1, 4, 2, {1, 0, 0, 0}); });
-    EXPECT_EQ(folder.bytes("fChart0.Fil"), std::string(16, '\0') +
-                                               "\x07\x00"
-                                               "1#0#0#0"
-                                               "\0\0\0\0\0\0\0"s);
-    EXPECT_FALSE(written(1, 4));
+    act([](store::Action& a) { writeGridRow(a, 2, 4, 2, {1, 0, 0, 0}); });
+    EXPECT_EQ(folder.bytes("fChart1.Fil"), std::string(16, '\0') + record("1#0#0#0"));
+    EXPECT_FALSE(written(2, 4));
 }
 
 TEST_F(GridFileTest, rowWriteRefusesBadRecordsAndTextsThatDoNotFit) {
@@ -158,69 +150,50 @@ TEST_F(GridFileTest, rowWriteRefusesBadRecordsAndTextsThatDoNotFit) {
     EXPECT_FALSE(a.hasChanges());
 }
 
-TEST_F(GridFileTest, missingFileHoldsNoGrid) {
-    EXPECT_FALSE(written(1, 4));
-    const Grid grid = read(1, 4);
-    EXPECT_EQ(grid.teams, 4);
-    EXPECT_EQ(grid.rows, emptyGrid(4).rows);
-}
-
-TEST_F(GridFileTest, teamCountOutOfRangeReadsAsNoGrid) {
-    act([](store::Action& a) { writeGrid(a, 1, 4); });
-    EXPECT_EQ(read(1, 0).teams, 0);
-    EXPECT_TRUE(read(1, 17).rows.empty());
-    EXPECT_FALSE(written(1, -3));
-    store::Action a(dir);
-    EXPECT_EQ(readGridText(a, 1, 4, 0), "");
-    EXPECT_EQ(readGridText(a, 1, 4, 5), "");
-}
-
-TEST_F(GridFileTest, truncatedFileKeepsTheWholeRecordsAndReadsTheRestAsZeros) {
-    // Cut inside the text of record 2: record 1 survives, records 2 to 4 read as empty.
-    folder.put("fChart0.Fil", kFourLineGrid.substr(0, 16 + 5));
-    Grid grid = read(1, 4);
-    EXPECT_EQ(grid.rows[0], (std::vector<int>{2, 3, 1, 0}));
-    EXPECT_EQ(grid.rows[1], (std::vector<int>{0, 0, 0, 0}));
-    EXPECT_EQ(grid.rows[3], (std::vector<int>{0, 0, 0, 0}));
-    EXPECT_TRUE(written(1, 4));
-
-    // Cut right after the text of record 4: its unused tail is not needed.
-    folder.put("fChart0.Fil", kFourLineGrid.substr(0, 48 + 11));
-    EXPECT_EQ(read(1, 4).rows, scheduleGrid(4).rows);
-
-    // Cut inside the length of record 1.
-    folder.put("fChart0.Fil", "\x07"s);
-    EXPECT_FALSE(written(1, 4));
-    EXPECT_EQ(read(1, 4).rows, emptyGrid(4).rows);
-}
-
-TEST_F(GridFileTest, lengthRunningPastItsRecordReadsAsEmpty) {
-    // Record 1 claims 15 characters in a 16-byte record; record 2 is intact.
-    std::string bytes = kFourLineGrid;
-    bytes[0] = '\x0f';
-    folder.put("fChart0.Fil", bytes);
-    const Grid grid = read(1, 4);
-    EXPECT_EQ(grid.rows[0], (std::vector<int>{0, 0, 0, 0}));
-    EXPECT_EQ(grid.rows[1], (std::vector<int>{3, 2, 0, 0}));
-    EXPECT_FALSE(written(1, 4));
-
-    bytes[0] = '\xff';
-    bytes[1] = '\xff';
-    folder.put("fChart0.Fil", bytes);
-    EXPECT_EQ(read(1, 4).rows[0], (std::vector<int>{0, 0, 0, 0}));
-}
-
-TEST_F(GridFileTest, recordWithoutSeparatorHoldsNoGrid) {
-    folder.put("fChart0.Fil",
-               "\x01\x00"
-               "0"s +
-                   std::string(13, ' '));
-    EXPECT_FALSE(written(1, 4));
-    // A chart file of an elimination tournament is text without a length in front.
-    folder.put("fChart0.Fil", "1#3#0#0#*#     2#5#0#0#*#     ");
-    EXPECT_FALSE(written(1, 4));
-    const Grid grid = read(1, 4);
-    EXPECT_EQ(grid.teams, 4);
+TEST_F(GridFileTest, damagedOrForeignFilesKeepTheirWholeRecordsAndReadTheRestAsZeros) {
+    const std::vector<int> zeros(4, 0);
+    const std::vector<std::vector<int>> none = emptyGrid(4).rows;
+    const std::vector<std::vector<int>> schedule = scheduleGrid(4).rows;
+    std::vector<std::vector<int>> firstEmptied = schedule;
+    firstEmptied[0] = zeros;
+    std::string longLength = kFourLineGrid;
+    longLength[0] = '\x0f';  // 15 characters claimed in a 16-byte record
+    std::string hugeLength = kFourLineGrid;
+    hugeLength[0] = hugeLength[1] = '\xff';
+    const struct {
+        const char* what;
+        std::optional<std::string> bytes;
+        std::vector<std::vector<int>> rows;
+        bool written;
+    } cases[] = {
+        {"missing", std::nullopt, none, false},
+        {"cut inside the text of record 2",
+         kFourLineGrid.substr(0, 16 + 5),
+         {{2, 3, 1, 0}, zeros, zeros, zeros},
+         true},
+        {"cut right after the text of record 4", kFourLineGrid.substr(0, 48 + 11), schedule, true},
+        {"cut inside the length of record 1", "\x07"s, none, false},
+        {"length running past record 1", longLength, firstEmptied, false},
+        {"length running past the file", hugeLength, firstEmptied, false},
+        {"record 1 without a separator",
+         "\x01\x00"s
+         "0" +
+             std::string(13, ' '),
+         none, false},
+        // A chart file of an elimination tournament is text without a length in front.
+        {"elimination chart", "1#3#0#0#*#     2#5#0#0#*#     ", none, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(folder.path() / "fChart0.Fil");
+        if (c.bytes) {
+            folder.put("fChart0.Fil", *c.bytes);
+        }
+        const Grid grid = read(1, 4);
+        EXPECT_EQ(grid.teams, 4);
+        EXPECT_EQ(grid.rows, c.rows);
+        EXPECT_EQ(written(1, 4), c.written);
+    }
 }
 
 TEST_F(GridFileTest, randomBytesNeverBreakTheReader) {

@@ -31,81 +31,63 @@ NameRecord nameOf(std::string line, std::string id, std::string last, std::strin
 
 using NameFileTest = tallyvex::testing::DataFolderTest;
 
-TEST(NameHeaderTest, blankOrZeroCountsReadAsHeaderOnlyAndOnlyOneCompletes) {
+TEST(NameHeaderTest, blankOrZeroCountsReadAsHeaderOnlyOnlyOneCompletesAndTheTextIsTwelveCharacters) {
     EXPECT_EQ(parseNameHeader(std::string(50, '\0')), (NameHeader{1, false}));
     EXPECT_EQ(parseNameHeader(padded("")), (NameHeader{1, false}));
     EXPECT_EQ(parseNameHeader(padded("0   0")), (NameHeader{1, false}));
     EXPECT_EQ(parseNameHeader(padded("17  1")), (NameHeader{17, true}));
     EXPECT_EQ(parseNameHeader(padded("17  2")), (NameHeader{17, false}));
     EXPECT_EQ(parseNameHeader(padded("9    1")), (NameHeader{9, true}));  // leading blanks of the flag
-}
-
-TEST(NameHeaderTest, textIsTwelveCharactersWithTheFlagInFive) {
     EXPECT_EQ(nameHeaderText({5, false}), "5           ");
     EXPECT_EQ(nameHeaderText({261, true}), "261 1       ");
 }
 
 TEST(NameRecordTest, parsesNineFieldsAndDropsThePaddingOfTheLast) {
-    const NameRecord full = parseNameRecord(padded("12#1001#Baker#Ann#Elks#D4#A#F#7"));
-    EXPECT_EQ(full, (NameRecord{"12", "1001", "Baker", "Ann", "Elks", "D4", "A", "F", "7"}));
-
+    EXPECT_EQ(parseNameRecord(padded("12#1001#Baker#Ann#Elks#D4#A#F#7")),
+              (NameRecord{"12", "1001", "Baker", "Ann", "Elks", "D4", "A", "F", "7"}));
     // Cut off before the record number: the grid cannot correct such a row.
-    const NameRecord cut = parseNameRecord("12#1001#Baker#Ann#A very long club name here#D4#A#F");
-    EXPECT_EQ(cut.sex, "F");
-    EXPECT_EQ(cut.recordNumber, "");
-
-    const NameRecord shortRecord = parseNameRecord(padded("3#9#Lee"));
-    EXPECT_EQ(shortRecord.lastName, "Lee");
-    EXPECT_EQ(shortRecord.firstName, "");
+    EXPECT_EQ(parseNameRecord("12#1001#Baker#Ann#A very long club name here#D4#A#F"),
+              (NameRecord{"12", "1001", "Baker", "Ann", "A very long club name here", "D4", "A", "F", ""}));
+    EXPECT_EQ(parseNameRecord(padded("3#9#Lee")), (NameRecord{"3", "9", "Lee", "", "", "", "", "", ""}));
 }
 
-TEST(FitTest, aRecordWithinFiftyStaysAsItIs) {
-    NameRecord r = nameOf("12", "1001", "Baker", "Ann", "Elks", "D4", "A", "F");
-    r.recordNumber = "7";
-    const FittedName fitted = fitNameRecord(r);
-    EXPECT_EQ(fitted.text, "12#1001#Baker#Ann#Elks#D4#A#F#7");
-    EXPECT_TRUE(fitted.shortened.empty());
-    EXPECT_EQ(fitted.record, r);
-}
-
-TEST(FitTest, theLongestOptionalFieldsAreCutEvenlyUntilTheRecordFits) {
-    // 2 + 4 + 18 + 12 + 12 + 3 + 1 + 1 + 3 + 8 separators = 64: 14 characters too many.
-    NameRecord r =
-        nameOf("12", "1001", "Worthington-Blakey", "Christabella", "Shuffle Club", "D12", "A", "F");
-    r.recordNumber = "100";
-    const FittedName fitted = fitNameRecord(r);
-    EXPECT_EQ(fitted.text, "12#1001#Worthingto#Christabe#Shuffle C#D12#A#F#100");
-    EXPECT_EQ(fitted.text.size(), 50u);
-    EXPECT_EQ(fitted.shortened, (std::vector<NameField>{kLastNameField, kClubField, kFirstNameField}));
-    EXPECT_EQ(shortenedMessage(fitted.shortened), "Last Name, Club, First Name shortened to fit the record");
+TEST(FitTest, theLongestOptionalFieldsAreCutUntilTheRecordFitsNeverTheLineOrRecordNumber) {
+    const std::string longLine(30, '7');
+    const struct {
+        NameRecord record;
+        std::string text;
+        std::vector<NameField> shortened;
+    } cases[] = {
+        {{"12", "1001", "Baker", "Ann", "Elks", "D4", "A", "F", "7"}, "12#1001#Baker#Ann#Elks#D4#A#F#7", {}},
+        // 2 + 4 + 18 + 12 + 12 + 3 + 1 + 1 + 3 + 8 separators = 64: 14 characters too many, cut evenly.
+        {{"12", "1001", "Worthington-Blakey", "Christabella", "Shuffle Club", "D12", "A", "F", "100"},
+         "12#1001#Worthingto#Christabe#Shuffle C#D12#A#F#100",
+         {kLastNameField, kClubField, kFirstNameField}},
+        // On equal lengths the later field is cut first.
+        {{longLine, "1001", "Baker", "Ann", "Elks", "D4", "A", "F", "123"},
+         longLine + "#10#Ba#A#E#D#A#F#123",
+         {kLastNameField, kClubField, kIdField, kFirstNameField, kDistrictField}},
+        // Characters count, not bytes; a '#' inside a field becomes a blank.
+        {{"5", "1001", "Müller#Schön", "Zoë", "Club", "", "", "", "2"},
+         "5#1001#Müller Schön#Zoë#Club####2",
+         {}},
+        // 1 + 4 + 18 + 12 + 12 + 1 + 8 = 56 characters, far more bytes.
+        {{"5", "1001", "ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ", "ÖÖÖÖÖÖÖÖÖÖÖÖ", "ÜÜÜÜÜÜÜÜÜÜÜÜ", "", "", "", "2"},
+         "5#1001#ÄÄÄÄÄÄÄÄÄÄÄÄ#ÖÖÖÖÖÖÖÖÖÖÖÖ#ÜÜÜÜÜÜÜÜÜÜÜÜ####2",
+         {kLastNameField}},
+    };
+    for (const auto& c : cases) {
+        const FittedName fitted = fitNameRecord(c.record);
+        EXPECT_EQ(fitted.text, c.text);
+        EXPECT_EQ(fitted.record, parseNameRecord(c.text)) << c.text;
+        EXPECT_EQ(fitted.shortened, c.shortened) << c.text;
+    }
+    EXPECT_EQ(shortenedMessage(cases[1].shortened),
+              "Last Name, Club, First Name shortened to fit the record");
     EXPECT_EQ(shortenedMessage({}), "");
-}
-
-TEST(FitTest, neverCutsTheLineOrRecordNumberAndRefusesWhenOnlyTheyAreLeft) {
-    NameRecord r = nameOf(std::string(30, '7'), "1001", "Baker", "Ann", "Elks", "D4", "A", "F");
-    r.recordNumber = "123";
-    const FittedName fitted = fitNameRecord(r);
-    EXPECT_EQ(fitted.text.size(), 50u);
-    EXPECT_EQ(fitted.record.line, std::string(30, '7'));
-    EXPECT_EQ(fitted.record.recordNumber, "123");
-
-    r.line = std::string(40, '7');
-    EXPECT_THROW(fitNameRecord(r), store::Error);
-}
-
-TEST(FitTest, countsCharactersNotBytesAndKeepsTheNineFields) {
-    NameRecord r = nameOf("5", "1001", "Müller#Schön", "Zoë", "Club", "", "", "");
-    r.recordNumber = "2";
-    const FittedName fitted = fitNameRecord(r);
-    EXPECT_EQ(fitted.text, "5#1001#Müller Schön#Zoë#Club####2");
-    EXPECT_TRUE(fitted.shortened.empty());
-
-    NameRecord wide = nameOf("5", "1001", "ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ", "ÖÖÖÖÖÖÖÖÖÖÖÖ", "ÜÜÜÜÜÜÜÜÜÜÜÜ", "", "", "");
-    wide.recordNumber = "2";
-    // 1 + 4 + 18 + 12 + 12 + 1 + 8 = 56 characters, far more bytes.
-    const FittedName cut = fitNameRecord(wide);
-    EXPECT_EQ(cut.record.lastName, "ÄÄÄÄÄÄÄÄÄÄÄÄ");
-    EXPECT_EQ(cut.shortened, (std::vector<NameField>{kLastNameField}));
+    // Even with every optional field empty a 40-character line number does not fit.
+    EXPECT_THROW(fitNameRecord({std::string(40, '7'), "1001", "Baker", "Ann", "Elks", "D4", "A", "F", "123"}),
+                 store::Error);
 }
 
 TEST(GridFieldTest, boxesKeepTheirWidthsWhenLeft) {
@@ -126,15 +108,12 @@ TEST(GridFieldTest, boxesKeepTheirWidthsWhenLeft) {
 }
 
 TEST(DatabaseRecordTest, lineNumberKeepsThreeCharactersAndTheClubRuleApplies) {
-    NameRecord boxes = nameOf("1234", "17", "Baker", "Ann", "Elks", "D4", "A", "F");
-    boxes.recordNumber = "2";
-    FittedName fitted = databaseNameRecord(boxes);
+    FittedName fitted = databaseNameRecord({"1234", "17", "Baker", "Ann", "Elks", "D4", "A", "F", "2"});
     EXPECT_EQ(fitted.text, "123#17#Baker#Ann#Elks#D4#A#F#2");
     EXPECT_TRUE(fitted.shortened.empty());
 
     // Eight fields of 39 characters: the club keeps its first 39 - 32 = 7.
-    boxes = nameOf("12", "1001", "Baker", "Christabella", "Shuffle Club", "D1", "A", "F");
-    boxes.recordNumber = "2";
+    NameRecord boxes{"12", "1001", "Baker", "Christabella", "Shuffle Club", "D1", "A", "F", "2"};
     fitted = databaseNameRecord(boxes);
     EXPECT_EQ(fitted.record.club, "Shuffle");
     EXPECT_EQ(fitted.shortened, (std::vector<NameField>{kClubField}));
@@ -205,7 +184,7 @@ TEST_F(NameFileTest, noLineNumberOrACompletedListWritesNothing) {
     EXPECT_EQ(folder.bytes("fName0.Fil"), completed);
 }
 
-TEST_F(NameFileTest, readingStopsAtANeverWrittenRecord) {
+TEST_F(NameFileTest, readingStopsAtANeverWrittenRecordOrTheCount) {
     folder.put("fName0.Fil", padded("5") + padded("1#1#Baker#Ann#####2") + std::string(50, '\0') +
                                  padded("3#3#Dunn#Cy#####4") + padded("4#4#Eck#Di#####5"));
     act([](store::Action& a) {
@@ -221,33 +200,25 @@ TEST_F(NameFileTest, readingStopsAtANeverWrittenRecord) {
         EXPECT_EQ(readNamesDown(a, 1, 5, 2, 1).size(), 1u);
         EXPECT_TRUE(readNamesDown(a, 1, 8, 2, 16).empty());  // past the end
     });
-}
-
-TEST_F(NameFileTest, recordsBeyondTheCountAreNotRead) {
+    // Nor are records beyond the count read.
     folder.put("fName0.Fil", padded("2") + padded("1#1#Baker#Ann#####2") + padded("3#3#Dunn#Cy#####3"));
     act([](store::Action& a) { EXPECT_EQ(readNames(a, 1).size(), 1u); });
 }
 
-TEST_F(NameFileTest, aRemovedNameKeepsItsRecordWithLineZero) {
-    folder.put("fName0.Fil", padded("3") + padded("1#1#Baker#Ann#####2") + padded("2#2#Cole#Bo#Elks####3"));
-    act([](store::Action& a) { removeName(a, 1, 3); });
-    EXPECT_EQ(folder.bytes("fName0.Fil"),
-              padded("3") + padded("1#1#Baker#Ann#####2") + padded("0#2#Cole#Bo#Elks####3"));
-}
-
-TEST_F(NameFileTest, theHeaderKeepsTheUnusedRestOfItsRecord) {
-    folder.put("fName0.Fil", padded("1   1       unused by the name list") + padded("1#1#Baker#Ann#####2"));
-    act([](store::Action& a) { writeNameHeader(a, 1, NameHeader{2, false}); });
-    EXPECT_EQ(folder.bytes("fName0.Fil"),
-              padded("2           unused by the name list") + padded("1#1#Baker#Ann#####2"));
+TEST_F(NameFileTest, aRemovedNameKeepsItsRecordWithLineZeroAndTheHeaderTheUnusedRestOfItsRecord) {
+    folder.put("fName0.Fil", padded("3   1       unused by the name list") + padded("1#1#Baker#Ann#####2") +
+                                 padded("2#2#Cole#Bo#Elks####3"));
+    act([](store::Action& a) {
+        removeName(a, 1, 3);
+        writeNameHeader(a, 1, NameHeader{2, false});
+    });
+    EXPECT_EQ(folder.bytes("fName0.Fil"), padded("2           unused by the name list") +
+                                              padded("1#1#Baker#Ann#####2") +
+                                              padded("0#2#Cole#Bo#Elks####3"));
 }
 
 TEST_F(NameFileTest, writingARecordSetsItsRecordNumber) {
-    act([](store::Action& a) {
-        NameRecord r = nameOf("9", "5", "Baker", "Ann");
-        r.recordNumber = "77";
-        writeName(a, 2, 4, r);
-    });
+    act([](store::Action& a) { writeName(a, 2, 4, {"9", "5", "Baker", "Ann", "", "", "", "", "77"}); });
     // A new file gets a blank header in front of the record.
     EXPECT_EQ(folder.bytes("fName1.Fil"),
               padded("1") + std::string(100, '\0') + padded("9#5#Baker#Ann#####4"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,9 @@ constexpr CourtLayout kOne = CourtLayout::OnePair;
 constexpr CourtLayout kTwo = CourtLayout::TwoPair;
 constexpr CourtEnd kHead = CourtEnd::Head;
 constexpr CourtEnd kFoot = CourtEnd::Foot;
+constexpr PoolState kFree = PoolState::Available;
+constexpr PoolState kBusy = PoolState::InUse;
+constexpr PoolState kOff = PoolState::Unavailable;
 
 CourtRecord court(int c, std::string state, std::vector<int> lines) {
     return CourtRecord{c, std::move(state), std::to_string(c), std::move(lines)};
@@ -22,366 +27,183 @@ CourtQueue queue(std::vector<int> lines) {
     return CourtQueue{24, 9, std::move(lines)};
 }
 
-// A pool in which every court is in use, so that a change to Available shows.
-CourtPool busyPool() {
-    CourtPool pool;
-    pool.states.fill(PoolState::InUse);
-    return pool;
+// The state changes that can refuse, made on one court, its queue and the pool.
+enum class Change { Pending, OntoCourt, OffCourt, OutOfService, InService, Finish, Withdraw };
+using enum Change;
+
+bool make(Change change, CourtRecord& record, CourtEnd end, CourtLayout layout, CourtQueue& q,
+          CourtPool& pool) {
+    switch (change) {
+        case Pending:
+            return setPending(record, layout, pool);
+        case OntoCourt:
+            return moveFromQueue(record, end, layout, q);
+        case OffCourt:
+            return moveToQueue(record, end, layout, q, pool);
+        case OutOfService:
+            return markOutOfService(record, pool);
+        case InService:
+            return returnToService(record, pool);
+        case Finish:
+            return finishMatch(record, end, layout, pool);
+        case Withdraw:
+            return withdrawPair(record, end, pool);
+    }
+    return false;
 }
 
-// One row of a state table: the state before, the state after, and the court's pool state after (InUse
-// when the change leaves the pool alone).
+// A state before, the state after, and the court's pool state after (nullopt: the pool is left alone).
 struct Row {
     const char* from;
     const char* to;
-    PoolState pool = PoolState::InUse;
+    std::optional<PoolState> pool = std::nullopt;
 };
 
-// ---- Step 1: set pending ----
+// One change at one end: court 5's fields from 4 on and the queued lines, before and after, the same for
+// every state of `rows`.
+struct Transitions {
+    Change change;
+    CourtEnd end;
+    CourtLayout layout;
+    PoolState poolBefore;
+    std::vector<int> lines, linesAfter;
+    std::vector<int> queued, queuedAfter;
+    std::vector<Row> rows;
+};
 
-TEST(SetPending, FreeCourtBecomesPendingAndTakenFromThePool) {
-    CourtPool pool;
-    CourtRecord walking = unusedCourt(7);
-    ASSERT_TRUE(setPending(walking, kOne, pool));
-    EXPECT_EQ(courtText(walking), "3#7#P #7#*");
-    EXPECT_EQ(pool.state(7), PoolState::InUse);
-
-    CourtRecord twoEnds = unusedCourt(8);
-    ASSERT_TRUE(setPending(twoEnds, kTwo, pool));
-    EXPECT_EQ(courtText(twoEnds), "3#8#PP#8#*");
-}
-
-TEST(SetPending, KeepsTheHistoryOfAnEarlierUse) {
-    CourtPool pool;
-    CourtRecord record = court(4, "  ", {0, 0, 5, 6, 7, 8});
-    ASSERT_TRUE(setPending(record, kOne, pool));
-    EXPECT_EQ(courtText(record), "9#4#P #4# # #5#6#7#8#*");
-}
-
-TEST(SetPending, RefusesACourtInUse) {
-    CourtPool pool;
-    pool.set(4, PoolState::Unavailable);
-    for (const char* state : {"B ", "P ", "$ ", "PP", "_B"}) {
-        CourtRecord record = court(4, state, {1, 2});
-        EXPECT_FALSE(setPending(record, kTwo, pool)) << state;
-        EXPECT_EQ(record.state, state);
+TEST(CourtChanges, EveryStateMovesItsFieldsQueueAndPool) {
+    // clang-format off
+    const Transitions groups[] = {
+        // Set pending: a free court; the history of an earlier use stays.
+        {Pending, kHead, kOne, kFree, {0, 0, 5, 6, 7, 8}, {0, 0, 5, 6, 7, 8}, {}, {}, {{"  ", "P ", kBusy}}},
+        {Pending, kHead, kTwo, kFree, {}, {}, {}, {}, {{"  ", "PP", kBusy}}},
+        // The front pair of the queue onto an empty end, LastField raised to 5 or 7, later fields kept.
+        {OntoCourt, kHead, kOne, kBusy, {}, {3, 5}, {3, 5, 7, 12}, {7, 12},
+         {{"P ", "B "}, {"_ ", "B "}, {"B_", "B "}}},
+        {OntoCourt, kHead, kTwo, kBusy, {0, 0, 8, 9}, {3, 5, 8, 9}, {3, 5}, {},
+         {{"PP", "BP"}, {"PB", "BB"}, {"_B", "BB"}, {"P_", "P_"}, {"_P", "_P"}}},
+        {OntoCourt, kFoot, kTwo, kBusy, {1, 2}, {1, 2, 3, 5}, {3, 5}, {},
+         {{"PP", "PB"}, {"BP", "BB"}, {"B_", "BB"}, {"P_", "P_"}, {"_P", "_P"}}},
+        {OntoCourt, kFoot, kTwo, kBusy, {}, {0, 0, 7, 12}, {7, 12}, {}, {{"PP", "PB"}}},
+        // A lone queued line goes on with an empty partner rather than stay stranded.
+        {OntoCourt, kHead, kOne, kBusy, {}, {9, 0}, {9}, {}, {{"P ", "B "}}},
+        // The pair at an end goes to the front of the queue; its fields empty, LastField unchanged.
+        {OffCourt, kHead, kTwo, kBusy, {1, 2, 3, 4, 9, 10}, {0, 0, 3, 4, 9, 10}, {}, {1, 2},
+         {{"BP", "  ", kFree}, {"B ", "  ", kFree}, {"B_", "  ", kFree}, {"BB", "_B"},
+          {"$ ", "  ", kOff}, {"$_", "  ", kOff}, {"$$", "_$"}, {"PB", "PB"}}},
+        {OffCourt, kFoot, kTwo, kBusy, {1, 2, 3, 4}, {1, 2, 0, 0}, {}, {3, 4},
+         {{"PB", "  ", kFree}, {"_B", "  ", kFree}, {"BB", "B_"}, {"_$", "  ", kOff}, {"$$", "$_"},
+          {"BP", "BP"}}},
+        {OffCourt, kHead, kOne, kBusy, {3, 5}, {0, 0}, {7, 12}, {3, 5, 7, 12},
+         {{"B ", "  ", kFree}, {"$ ", "  ", kOff}}},
+        // A busy court is marked; a pending one goes back to the pool.
+        {OutOfService, kHead, kTwo, kBusy, {1, 2, 3, 4}, {1, 2, 3, 4}, {}, {},
+         {{"BB", "$$"}, {"B ", "$ "}, {"B_", "$_"}, {"_B", "_$"},
+          {"P ", "  ", kFree}, {"PP", "  ", kFree}, {"P_", "  ", kFree}, {"_P", "  ", kFree}}},
+        {InService, kHead, kTwo, kOff, {1, 2}, {1, 2}, {}, {},
+         {{"$$", "BB", kFree}, {"$_", "B_", kFree}, {"_$", "_B", kFree}, {"$ ", "B ", kFree}}},
+        // A finished pair enters the front of the history.
+        {Finish, kHead, kTwo, kBusy, {1, 2, 3, 4, 5, 6}, {0, 0, 3, 4, 1, 2, 5, 6}, {}, {},
+         {{"B ", "  ", kFree}, {"B_", "  ", kFree}, {"$ ", "  ", kOff}, {"$_", "  ", kOff},
+          {"BB", "_B"}, {"$$", "_$"}, {"BP", "PP"}}},
+        {Finish, kFoot, kTwo, kBusy, {1, 2, 3, 4}, {1, 2, 0, 0, 3, 4}, {}, {},
+         {{"_B", "  ", kFree}, {"_$", "  ", kOff}, {"BB", "B_"}, {"$$", "$_"}, {"PB", "PP"}}},
+        {Finish, kHead, kOne, kBusy, {4, 9, 12, 3}, {0, 0, 4, 9, 12, 3}, {}, {}, {{"B ", "  ", kFree}}},
+        // A head-only two-pair court puts the history behind the empty foot fields.
+        {Finish, kHead, kTwo, kBusy, {5, 6}, {0, 0, 0, 0, 5, 6}, {}, {}, {{"B_", "  ", kFree}}},
+        // A corrected win takes the pair back without adding history.
+        {Withdraw, kHead, kOne, kBusy, {1, 2, 5, 6}, {0, 0, 5, 6}, {}, {}, {{"B ", "  ", kFree}}},
+    };
+    // clang-format on
+    for (std::size_t g = 0; g < std::size(groups); ++g) {
+        const Transitions& t = groups[g];
+        for (const Row& row : t.rows) {
+            SCOPED_TRACE(::testing::Message() << "group " << g << " from '" << row.from << "'");
+            CourtRecord record = court(5, row.from, t.lines);
+            CourtQueue q = queue(t.queued);
+            CourtPool pool;
+            pool.set(5, t.poolBefore);
+            ASSERT_TRUE(make(t.change, record, t.end, t.layout, q, pool));
+            EXPECT_EQ(record.state, row.to);
+            EXPECT_EQ(record.lines, t.linesAfter);
+            EXPECT_EQ(q.lines, t.queuedAfter);
+            EXPECT_EQ(pool.state(5), row.pool.value_or(t.poolBefore));
+        }
     }
-    EXPECT_EQ(pool.state(4), PoolState::Unavailable);
 }
 
-// ---- Steps 2 and 3: a pair from the queue onto a court ----
-
-TEST(MoveFromQueue, HeadEndStates) {
-    const Row oneRows[] = {{"P ", "B "}, {"_ ", "B "}, {"B_", "B "}};
-    for (const Row& row : oneRows) {
-        CourtRecord record = court(3, row.from, {});
-        CourtQueue q = queue({3, 5, 7, 12});
-        ASSERT_TRUE(moveFromQueue(record, kHead, kOne, q)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-    }
-    const Row twoRows[] = {{"PP", "BP"}, {"PB", "BB"}, {"_B", "BB"}, {"P_", "P_"}, {"_P", "_P"}};
-    for (const Row& row : twoRows) {
-        CourtRecord record = court(3, row.from, {0, 0, 8, 9});
-        CourtQueue q = queue({3, 5});
-        ASSERT_TRUE(moveFromQueue(record, kHead, kTwo, q)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(record.lines, (std::vector<int>{3, 5, 8, 9})) << row.from;
-    }
-}
-
-TEST(MoveFromQueue, FootEndStates) {
-    const Row rows[] = {{"PP", "PB"}, {"BP", "BB"}, {"B_", "BB"}, {"P_", "P_"}, {"_P", "_P"}};
-    for (const Row& row : rows) {
-        CourtRecord record = court(3, row.from, {1, 2});
-        CourtQueue q = queue({3, 5});
-        ASSERT_TRUE(moveFromQueue(record, kFoot, kTwo, q)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(courtText(record), "7#3#" + std::string(row.to) + "#3#1#2#3#5#*") << row.from;
-    }
-}
-
-TEST(MoveFromQueue, TakesTheFrontPairAndRaisesLastField) {
-    // The court board's example: a pending walking court and the queue 6#24#9#3#5#7#12#*.
-    CourtRecord record = unusedCourt(2);
-    record.state = "P ";
-    CourtQueue q = queue({3, 5, 7, 12});
-    ASSERT_TRUE(moveFromQueue(record, kHead, kOne, q));
-    EXPECT_EQ(courtText(record), "5#2#B #2#3#5#*");
-    EXPECT_EQ(queueText(q), "4#24#9#7#12#*");
-
-    // A pending two-pair court with no fields gets its foot pair at 6 and 7, the head fields empty.
-    CourtRecord twoEnds = unusedCourt(6);
-    twoEnds.state = "PP";
-    ASSERT_TRUE(moveFromQueue(twoEnds, kFoot, kTwo, q));
-    EXPECT_EQ(courtText(twoEnds), "7#6#PB#6# # #7#12#*");
-    EXPECT_EQ(queueText(q), "2#24#9#*");
-
-    // LastField is never lowered: the history stays.
-    CourtRecord withHistory = court(4, "P ", {0, 0, 5, 6});
-    CourtQueue one = queue({1, 8});
-    ASSERT_TRUE(moveFromQueue(withHistory, kHead, kOne, one));
-    EXPECT_EQ(courtText(withHistory), "7#4#B #4#1#8#5#6#*");
-}
-
-TEST(MoveFromQueue, RefusedCasesChangeNothing) {
-    struct Case {
-        const char* name;
-        CourtRecord record;
+TEST(CourtChanges, RefusedChangesTouchNeitherCourtNorQueueNorPool) {
+    struct Refusal {
+        Change change;
         CourtEnd end;
         CourtLayout layout;
+        const char* state;
+        std::vector<int> lines;
         std::vector<int> queued;
     };
-    const Case cases[] = {
-        {"empty queue", court(1, "P ", {}), kHead, kOne, {}},
-        {"court not in use", court(1, "  ", {}), kHead, kOne, {3, 5}},
-        {"out of service", court(1, "$ ", {0, 0}), kHead, kOne, {3, 5}},
-        {"head out of service", court(1, "$_", {}), kHead, kTwo, {3, 5}},
-        {"foot out of service", court(1, "_$", {}), kFoot, kTwo, {3, 5}},
-        {"both out of service", court(1, "$$", {}), kHead, kTwo, {3, 5}},
-        {"end occupied", court(1, "BP", {1, 2}), kHead, kTwo, {3, 5}},
-        {"one line still there", court(1, "P ", {0, 2}), kHead, kOne, {3, 5}},
-        {"no foot in one-pair layout", court(1, "P ", {}), kFoot, kOne, {3, 5}},
+    // clang-format off
+    const Refusal refusals[] = {
+        // Set pending: only a free court.
+        {Pending, kHead, kTwo, "B ", {1, 2}, {}},        {Pending, kHead, kTwo, "P ", {1, 2}, {}},
+        {Pending, kHead, kTwo, "$ ", {1, 2}, {}},        {Pending, kHead, kTwo, "PP", {1, 2}, {}},
+        {Pending, kHead, kTwo, "_B", {1, 2}, {}},
+        // Onto a court: an empty queue, a court not in use or out of service, an end holding a line, the
+        // foot of a one-pair court.
+        {OntoCourt, kHead, kOne, "P ", {}, {}},          {OntoCourt, kHead, kOne, "  ", {}, {3, 5}},
+        {OntoCourt, kHead, kOne, "$ ", {0, 0}, {3, 5}},  {OntoCourt, kHead, kTwo, "$_", {}, {3, 5}},
+        {OntoCourt, kFoot, kTwo, "_$", {}, {3, 5}},      {OntoCourt, kHead, kTwo, "$$", {}, {3, 5}},
+        {OntoCourt, kHead, kTwo, "BP", {1, 2}, {3, 5}},  {OntoCourt, kHead, kOne, "P ", {0, 2}, {3, 5}},
+        {OntoCourt, kFoot, kOne, "P ", {}, {3, 5}},
+        // Off a court: no pair at the end, or the foot of a one-pair court (fields 6, 7 are history).
+        {OffCourt, kHead, kOne, "B ", {0, 0}, {8, 9}},   {OffCourt, kHead, kOne, "P ", {}, {8, 9}},
+        {OffCourt, kFoot, kOne, "B ", {1, 2, 3, 4}, {8, 9}},
+        // Out of service: only a busy or pending court.
+        {OutOfService, kHead, kTwo, "$ ", {1, 2}, {}},   {OutOfService, kHead, kTwo, "$$", {1, 2}, {}},
+        {OutOfService, kHead, kTwo, "  ", {1, 2}, {}},   {OutOfService, kHead, kTwo, "BP", {1, 2}, {}},
+        {OutOfService, kHead, kTwo, "PB", {1, 2}, {}},
+        // Finished: only a playing end that holds a pair.
+        {Finish, kHead, kTwo, "P ", {1, 2}, {}},         {Finish, kHead, kTwo, "PP", {1, 2}, {}},
+        {Finish, kHead, kTwo, "  ", {1, 2}, {}},         {Finish, kHead, kTwo, "_B", {1, 2, 3, 4}, {}},
+        {Finish, kFoot, kTwo, "B_", {1, 2}, {}},         {Finish, kFoot, kTwo, "BP", {1, 2}, {}},
+        {Finish, kHead, kTwo, "B ", {0, 0}, {}},         {Finish, kFoot, kTwo, "BB", {1, 2}, {}},
+        {Finish, kHead, kTwo, "P_", {1, 2}, {}},         {Finish, kFoot, kTwo, "_P", {1, 2, 3, 4}, {}},
+        // Withdrawn: only a walking court's assignment.
+        {Withdraw, kFoot, kTwo, "BB", {1, 2, 3, 4}, {}},
     };
-    for (const Case& c : cases) {
-        CourtRecord record = c.record;
-        CourtQueue q = queue(c.queued);
-        EXPECT_FALSE(moveFromQueue(record, c.end, c.layout, q)) << c.name;
-        EXPECT_EQ(courtText(record), courtText(c.record)) << c.name;
-        EXPECT_EQ(q.lines, c.queued) << c.name;
-    }
-}
-
-TEST(MoveFromQueue, LoneQueuedLineIsNotStranded) {
-    CourtRecord record = court(1, "P ", {});
-    CourtQueue q = queue({9});
-    ASSERT_TRUE(moveFromQueue(record, kHead, kOne, q));
-    EXPECT_EQ(courtText(record), "5#1#B #1#9# #*");
-    EXPECT_EQ(q.lastField(), 2);
-}
-
-// ---- Steps 4 and 5: a pair from a court back to the queue ----
-
-TEST(MoveToQueue, HeadEndStatesAndPool) {
-    const Row rows[] = {
-        {"BP", "  ", PoolState::Available},
-        {"B ", "  ", PoolState::Available},
-        {"B_", "  ", PoolState::Available},
-        {"BB", "_B"},
-        {"$ ", "  ", PoolState::Unavailable},
-        {"$_", "  ", PoolState::Unavailable},
-        {"$$", "_$"},
-        {"PB", "PB"},
-    };
-    for (const Row& row : rows) {
-        CourtRecord record = court(5, row.from, {1, 2, 3, 4, 9, 10});
-        CourtQueue q = queue({});
-        CourtPool pool = busyPool();
-        ASSERT_TRUE(moveToQueue(record, kHead, kTwo, q, pool)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(pool.state(5), row.pool) << row.from;
-        EXPECT_EQ(courtText(record), "9#5#" + std::string(row.to) + "#5# # #3#4#9#10#*") << row.from;
-        EXPECT_EQ(q.lines, (std::vector<int>{1, 2})) << row.from;
-    }
-}
-
-TEST(MoveToQueue, FootEndStatesAndPool) {
-    const Row rows[] = {
-        {"PB", "  ", PoolState::Available},
-        {"_B", "  ", PoolState::Available},
-        {"BB", "B_"},
-        {"_$", "  ", PoolState::Unavailable},
-        {"$$", "$_"},
-        {"BP", "BP"},
-    };
-    for (const Row& row : rows) {
-        CourtRecord record = court(5, row.from, {1, 2, 3, 4});
-        CourtQueue q = queue({});
-        CourtPool pool = busyPool();
-        ASSERT_TRUE(moveToQueue(record, kFoot, kTwo, q, pool)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(pool.state(5), row.pool) << row.from;
-        EXPECT_EQ(courtText(record), "7#5#" + std::string(row.to) + "#5#1#2# # #*") << row.from;
-        EXPECT_EQ(q.lines, (std::vector<int>{3, 4})) << row.from;
-    }
-}
-
-TEST(MoveToQueue, PairsGoToTheFrontOfTheQueue) {
-    CourtPool pool = busyPool();
-    CourtQueue q = queue({});
-    EXPECT_EQ(queueText(q), "2#24#9#*");
-    CourtRecord first = court(1, "B ", {7, 12});
-    ASSERT_TRUE(moveToQueue(first, kHead, kOne, q, pool));
-    EXPECT_EQ(queueText(q), "4#24#9#7#12#*");
-    CourtRecord second = court(2, "B ", {3, 5});
-    ASSERT_TRUE(moveToQueue(second, kHead, kOne, q, pool));
-    EXPECT_EQ(queueText(q), "6#24#9#3#5#7#12#*");
-    // LastField of the court stays 5 with both pair fields empty.
-    EXPECT_EQ(courtText(second), "5#2#  #2# # #*");
-}
-
-TEST(MoveToQueue, OutOfServiceWalkingCourtIsListedAsUnavailable) {
-    CourtPool pool = hostPool(1, 10);
-    pool.set(4, PoolState::InUse);
-    CourtRecord record = court(4, "$ ", {3, 5});
-    CourtQueue q = queue({});
-    ASSERT_TRUE(moveToQueue(record, kHead, kOne, q, pool));
-    EXPECT_EQ(record.state, "  ");
-    EXPECT_EQ(pool.state(4), PoolState::Unavailable);
-    const std::vector<PoolEntry> entries = listPool(pool, 4, 4);
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].text, "04  Unavailable");
-}
-
-TEST(MoveToQueue, BothEndsOfATwoPairCourtReleaseItInTurn) {
-    CourtPool pool = busyPool();
-    CourtRecord record = court(6, "BB", {1, 2, 3, 4});
-    CourtQueue q = queue({});
-    ASSERT_TRUE(moveToQueue(record, kHead, kTwo, q, pool));
-    EXPECT_EQ(record.state, "_B");
-    EXPECT_EQ(pool.state(6), PoolState::InUse);
-    ASSERT_TRUE(moveToQueue(record, kFoot, kTwo, q, pool));
-    EXPECT_EQ(record.state, "  ");
-    EXPECT_EQ(pool.state(6), PoolState::Available);
-    EXPECT_EQ(q.lines, (std::vector<int>{3, 4, 1, 2}));
-}
-
-TEST(MoveToQueue, RefusedWithoutAPairOrWithoutAFootEnd) {
-    CourtPool pool = busyPool();
-    CourtQueue q = queue({8, 9});
-    CourtRecord empty = court(1, "B ", {0, 0});
-    EXPECT_FALSE(moveToQueue(empty, kHead, kOne, q, pool));
-    CourtRecord noFields = court(1, "P ", {});
-    EXPECT_FALSE(moveToQueue(noFields, kHead, kOne, q, pool));
-    CourtRecord walking = court(1, "B ", {1, 2, 3, 4});  // fields 6, 7 are history here
-    EXPECT_FALSE(moveToQueue(walking, kFoot, kOne, q, pool));
-    EXPECT_EQ(walking.state, "B ");
-    EXPECT_EQ(q.lines, (std::vector<int>{8, 9}));
-    EXPECT_EQ(pool.state(1), PoolState::InUse);
-}
-
-// ---- Step 6: mark for out of service ----
-
-TEST(MarkOutOfService, BusyCourtsAreMarkedPendingCourtsGoBackToThePool) {
-    const Row rows[] = {
-        {"BB", "$$"},
-        {"B ", "$ "},
-        {"B_", "$_"},
-        {"_B", "_$"},
-        {"P ", "  ", PoolState::Available},
-        {"PP", "  ", PoolState::Available},
-        {"P_", "  ", PoolState::Available},
-        {"_P", "  ", PoolState::Available},
-    };
-    for (const Row& row : rows) {
-        CourtRecord record = court(9, row.from, {1, 2, 3, 4});
-        CourtPool pool = busyPool();
-        ASSERT_TRUE(markOutOfService(record, pool)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(pool.state(9), row.pool) << row.from;
-        EXPECT_EQ(record.lines, (std::vector<int>{1, 2, 3, 4})) << row.from;
-    }
-    for (const char* state : {"$ ", "$$", "  ", "BP", "PB"}) {
-        CourtRecord record = court(9, state, {1, 2});
-        CourtPool pool = busyPool();
-        EXPECT_FALSE(markOutOfService(record, pool)) << state;
-        EXPECT_EQ(record.state, state);
-        EXPECT_EQ(pool.state(9), PoolState::InUse);
-    }
-}
-
-// ---- Step 7: back into service ----
-
-TEST(ReturnToService, FreesThePoolAndUnmarksTheCourt) {
-    const Row rows[] = {{"$$", "BB"}, {"$_", "B_"}, {"_$", "_B"}, {"$ ", "B "}};
-    for (const Row& row : rows) {
-        CourtRecord record = court(11, row.from, {1, 2});
+    // clang-format on
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(r.change) << " '" << r.state << "'");
+        CourtRecord record = court(5, r.state, r.lines);
+        CourtQueue q = queue(r.queued);
         CourtPool pool;
-        pool.set(11, PoolState::Unavailable);
-        EXPECT_TRUE(returnToService(record, pool)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(pool.state(11), PoolState::Available) << row.from;
+        pool.set(5, PoolState::NotHostCourt);  // a state no change writes
+        EXPECT_FALSE(make(r.change, record, r.end, r.layout, q, pool));
+        EXPECT_EQ(record.state, r.state);
+        EXPECT_EQ(record.lines, r.lines);
+        EXPECT_EQ(q.lines, r.queued);
+        EXPECT_EQ(pool.state(5), PoolState::NotHostCourt);
     }
+}
+
+TEST(ReturnToService, FreesThePoolEvenForACourtThatWasNotOutOfService) {
     CourtRecord unused = court(11, "  ", {});
     CourtPool pool;
-    pool.set(11, PoolState::Unavailable);
+    pool.set(11, kOff);
     EXPECT_FALSE(returnToService(unused, pool));
     EXPECT_EQ(unused.state, "  ");
-    EXPECT_EQ(pool.state(11), PoolState::Available);
-
-    pool.set(12, PoolState::Unavailable);
+    EXPECT_EQ(pool.state(11), kFree);
+    pool.set(12, kOff);
     returnToService(pool, 12);
-    EXPECT_EQ(pool.state(12), PoolState::Available);
-}
-
-// ---- Step 8: match finished ----
-
-TEST(FinishMatch, HeadEndStatesAndPool) {
-    const Row rows[] = {
-        {"B ", "  ", PoolState::Available},
-        {"B_", "  ", PoolState::Available},
-        {"$ ", "  ", PoolState::Unavailable},
-        {"$_", "  ", PoolState::Unavailable},
-        {"BB", "_B"},
-        {"$$", "_$"},
-        {"BP", "PP"},
-    };
-    for (const Row& row : rows) {
-        CourtRecord record = court(2, row.from, {1, 2, 3, 4, 5, 6});
-        CourtPool pool = busyPool();
-        ASSERT_TRUE(finishMatch(record, kHead, kTwo, pool)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(pool.state(2), row.pool) << row.from;
-        EXPECT_EQ(courtText(record), "11#2#" + std::string(row.to) + "#2# # #3#4#1#2#5#6#*") << row.from;
-    }
-}
-
-TEST(FinishMatch, FootEndStatesAndPool) {
-    const Row rows[] = {
-        {"_B", "  ", PoolState::Available},
-        {"_$", "  ", PoolState::Unavailable},
-        {"BB", "B_"},
-        {"$$", "$_"},
-        {"PB", "PP"},
-    };
-    for (const Row& row : rows) {
-        CourtRecord record = court(2, row.from, {1, 2, 3, 4});
-        CourtPool pool = busyPool();
-        ASSERT_TRUE(finishMatch(record, kFoot, kTwo, pool)) << row.from;
-        EXPECT_EQ(record.state, row.to) << row.from;
-        EXPECT_EQ(pool.state(2), row.pool) << row.from;
-        EXPECT_EQ(courtText(record), "9#2#" + std::string(row.to) + "#2#1#2# # #3#4#*") << row.from;
-    }
-}
-
-TEST(FinishMatch, WalkingPairEntersTheFrontOfTheHistory) {
-    CourtPool pool = busyPool();
-    CourtRecord record = court(7, "B ", {12, 3});
-    ASSERT_TRUE(finishMatch(record, kHead, kOne, pool));
-    EXPECT_EQ(courtText(record), "7#7#  #7# # #12#3#*");
-    EXPECT_EQ(pool.state(7), PoolState::Available);
-    record.state = "B ";
-    record.lines[0] = 4;
-    record.lines[1] = 9;
-    ASSERT_TRUE(finishMatch(record, kHead, kOne, pool));
-    EXPECT_EQ(courtText(record), "9#7#  #7# # #4#9#12#3#*");
-}
-
-TEST(FinishMatch, HeadOnlyTwoPairCourtPutsHistoryBehindTheFootFields) {
-    CourtPool pool = busyPool();
-    CourtRecord record = court(3, "B_", {5, 6});
-    ASSERT_TRUE(finishMatch(record, kHead, kTwo, pool));
-    EXPECT_EQ(courtText(record), "9#3#  #3# # # # #5#6#*");
-    EXPECT_EQ(history(record, kTwo), (std::vector<int>{5, 6}));
+    EXPECT_EQ(pool.state(12), kFree);
 }
 
 TEST(FinishMatch, FullRecordDropsTheOldestHistoryPair) {
-    CourtPool pool = busyPool();
     std::vector<int> lines{1, 2};
     for (int i = 0; i < 26; ++i) {
         lines.push_back(10 + i);  // history 10 to 35: LastField 31
     }
     CourtRecord record = court(5, "B ", lines);
-    ASSERT_EQ(record.lastField(), 31);
+    CourtPool pool;
     ASSERT_TRUE(finishMatch(record, kHead, kOne, pool));
     EXPECT_EQ(record.lastField(), 31);
     const std::vector<int> kept = history(record, kOne);
@@ -389,28 +211,6 @@ TEST(FinishMatch, FullRecordDropsTheOldestHistoryPair) {
     EXPECT_EQ(kept[0], 1);
     EXPECT_EQ(kept[1], 2);
     EXPECT_EQ(kept.back(), 33);
-}
-
-TEST(FinishMatch, RefusedCasesChangeNothing) {
-    struct Case {
-        const char* state;
-        CourtEnd end;
-        std::vector<int> lines;
-    };
-    const Case cases[] = {
-        {"P ", kHead, {1, 2}},       {"PP", kHead, {1, 2}}, {"  ", kHead, {1, 2}},
-        {"_B", kHead, {1, 2, 3, 4}}, {"B_", kFoot, {1, 2}}, {"BP", kFoot, {1, 2}},
-        {"B ", kHead, {0, 0}},       {"BB", kFoot, {1, 2}}, {"P_", kHead, {1, 2}},
-        {"_P", kFoot, {1, 2, 3, 4}},
-    };
-    for (const Case& c : cases) {
-        CourtRecord record = court(2, c.state, c.lines);
-        const std::string before = courtText(record);
-        CourtPool pool = busyPool();
-        EXPECT_FALSE(finishMatch(record, c.end, kTwo, pool)) << c.state;
-        EXPECT_EQ(courtText(record), before) << c.state;
-        EXPECT_EQ(pool.state(2), PoolState::InUse) << c.state;
-    }
 }
 
 // ---- Records written by set-up and the chart ----
@@ -429,32 +229,22 @@ TEST(AssignFreeCourt, GivesTheCourtItsPairsAndKeepsHistory) {
     CourtRecord fresh = unusedCourt(9);
     assignFreeCourt(fresh, kOne, {3, 14}, {}, pool);
     EXPECT_EQ(courtText(fresh), "5#9#B #9#3#14#*");
-    EXPECT_EQ(pool.state(9), PoolState::InUse);
-
+    EXPECT_EQ(pool.state(9), kBusy);
     CourtRecord used = court(5, "  ", {0, 0, 1, 2});
     assignFreeCourt(used, kOne, {3, 14}, {}, pool);
     EXPECT_EQ(courtText(used), "7#5#B #5#3#14#1#2#*");
-
     CourtRecord twoEnds = court(6, "  ", {0, 0, 0, 0, 7, 8});
     assignFreeCourt(twoEnds, kTwo, {3, 14}, {4, 13}, pool);
     EXPECT_EQ(courtText(twoEnds), "9#6#BB#6#3#14#4#13#7#8#*");
 }
 
-TEST(ResetAndWithdraw, FreeTheCourtWithoutHistory) {
-    CourtPool pool = busyPool();
+TEST(ResetCourt, FreesTheCourtWithoutHistory) {
+    CourtPool pool;
+    pool.set(3, kBusy);
     CourtRecord record = court(3, "B ", {1, 2, 5, 6});
     resetCourt(record, pool);
     EXPECT_EQ(courtText(record), "3#3#  #3#*");
-    EXPECT_EQ(pool.state(3), PoolState::Available);
-
-    pool = busyPool();
-    CourtRecord assigned = court(4, "B ", {1, 2, 5, 6});
-    ASSERT_TRUE(withdrawPair(assigned, kHead, pool));
-    EXPECT_EQ(courtText(assigned), "7#4#  #4# # #5#6#*");
-    EXPECT_EQ(pool.state(4), PoolState::Available);
-    CourtRecord playing = court(4, "BB", {1, 2, 3, 4});
-    EXPECT_FALSE(withdrawPair(playing, kFoot, pool));
-    EXPECT_EQ(playing.lines, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(pool.state(3), kFree);
 }
 
 TEST(ClearHistory, KeepsTheCurrentPairs) {

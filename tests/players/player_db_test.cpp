@@ -19,22 +19,30 @@ Player player(long id, std::string lastName, std::string firstName = "Ann") {
     return {id, std::move(lastName), std::move(firstName), "Club", "D1", "A", "F"};
 }
 
-std::vector<long> ids(PlayerDb& db) {
-    std::vector<long> result;
+// One field of every row the recordset shows, in order; the first row is current afterwards.
+template <typename T>
+std::vector<T> column(PlayerDb& db, T Player::*field) {
+    std::vector<T> result;
     for (db.moveFirst(); !db.eof(); db.moveNext()) {
-        result.push_back(db.current()->id);
+        result.push_back(*db.current().*field);
     }
     db.moveFirst();
     return result;
 }
+std::vector<long> ids(PlayerDb& db) {
+    return column(db, &Player::id);
+}
 
-std::vector<std::string> lastNames(PlayerDb& db) {
-    std::vector<std::string> result;
-    for (db.moveFirst(); !db.eof(); db.moveNext()) {
-        result.push_back(db.current()->lastName);
+// The store::Error that `f` throws.
+template <typename F>
+store::Error errorOf(F f) {
+    try {
+        f();
+    } catch (const store::Error& error) {
+        return error;
     }
-    db.moveFirst();
-    return result;
+    ADD_FAILURE() << "no error";
+    return store::Error("");
 }
 
 class PlayerDbTest : public ::testing::Test {
@@ -57,7 +65,7 @@ protected:
     PlayerDb players;
 };
 
-TEST(PlayerDatabaseFile, missingFileIsCreatedWithTheTable) {
+TEST(PlayerDatabaseFile, missingFileIsCreatedWithTheTableAndExistingOnesFoundWhateverTheirLetterCase) {
     TempFolder folder;
     const auto path = playerDatabasePath(folder.path(), PlayerList::Local);
     EXPECT_EQ(path, folder.path() / "Shufflers_2.db");
@@ -76,38 +84,27 @@ TEST(PlayerDatabaseFile, missingFileIsCreatedWithTheTable) {
         names.push_back(columns.text(0));
     }
     EXPECT_EQ(names, (std::vector<std::string>{kPlayerColumns.begin(), kPlayerColumns.end()}));
-}
 
-TEST(PlayerDatabaseFile, aNewFileReplacesTheLeftoverOfAnInterruptedCreation) {
-    TempFolder folder;
-    folder.put("Shufflers_1.db.new", "half written");
-    folder.put("Shufflers_1.db.new-journal", "half written");
-    openPlayerDatabase(folder.path() / "Shufflers_1.db");
-    EXPECT_FALSE(folder.has("Shufflers_1.db.new"));
-    EXPECT_FALSE(folder.has("Shufflers_1.db.new-journal"));
-    Database db(folder.path() / "Shufflers_1.db");
-    EXPECT_EQ(allPlayers(db), std::vector<Player>{});
-}
-
-TEST(PlayerDatabaseFile, existingFileIsFoundWhateverItsLetterCase) {
-    TempFolder folder;
+    // A new file replaces the leftover of an interrupted creation.
+    folder.put("SHUFFLERS_1.DB.new", "half written");
+    folder.put("SHUFFLERS_1.DB.new-journal", "half written");
     openPlayerDatabase(folder.path() / "SHUFFLERS_1.DB");
+    EXPECT_FALSE(folder.has("SHUFFLERS_1.DB.new"));
+    EXPECT_FALSE(folder.has("SHUFFLERS_1.DB.new-journal"));
+    Database created(folder.path() / "SHUFFLERS_1.DB");
+    EXPECT_EQ(allPlayers(created), std::vector<Player>{});
+    // An existing file is found whatever its letter case.
     EXPECT_EQ(playerDatabasePath(folder.path(), PlayerList::Zur), folder.path() / "SHUFFLERS_1.DB");
 }
 
-TEST(PlayerDatabaseFile, corruptFileGivesAnErrorAndIsLeftAlone) {
+TEST(PlayerDatabaseFile, corruptFileOrOtherTableLayoutGivesAnError) {
     TempFolder folder;
     const std::string garbage(4096, '\x5a');
     folder.put("Shufflers_1.db", "not a database at all" + garbage);
     PlayerDb players;
-    try {
-        players.open(folder.path() / "Shufflers_1.db");
-        FAIL() << "a corrupt file was opened";
-    } catch (const store::Error& error) {
-        const std::string message = error.what();
-        EXPECT_NE(message.find("Shufflers_1.db"), std::string::npos) << message;
-        EXPECT_NE(message.find("not a database"), std::string::npos) << message;
-    }
+    const std::string message = errorOf([&] { players.open(folder.path() / "Shufflers_1.db"); }).what();
+    EXPECT_NE(message.find("Shufflers_1.db"), std::string::npos) << message;
+    EXPECT_NE(message.find("not a database"), std::string::npos) << message;
     EXPECT_FALSE(players.isOpen());
     EXPECT_EQ(folder.bytes("Shufflers_1.db"), "not a database at all" + garbage);
     // A closed recordset stays usable: empty, and writes are refused.
@@ -116,15 +113,11 @@ TEST(PlayerDatabaseFile, corruptFileGivesAnErrorAndIsLeftAlone) {
     players.next();
     EXPECT_THROW(players.save(player(1, "X")), store::Error);
     EXPECT_THROW(players.remove(), store::Error);
-}
 
-TEST(PlayerDatabaseFile, otherTableLayoutIsRefused) {
-    TempFolder folder;
-    {
-        Database db(folder.path() / "Shufflers_1.db");
-        db.exec("CREATE TABLE shufflerlist (ishuff_id INTEGER, name TEXT)");
-    }
-    EXPECT_THROW(openPlayerDatabase(folder.path() / "Shufflers_1.db"), store::Error);
+    // So is a database whose table has another layout.
+    Database(folder.path() / "Shufflers_2.db")
+        .exec("CREATE TABLE shufflerlist (ishuff_id INTEGER, name TEXT)");
+    EXPECT_THROW(openPlayerDatabase(folder.path() / "Shufflers_2.db"), store::Error);
 }
 
 TEST(PlayerDatabaseFile, lockedFileGivesAnErrorUntilReleased) {
@@ -135,12 +128,9 @@ TEST(PlayerDatabaseFile, lockedFileGivesAnErrorUntilReleased) {
     {
         Database other(path);
         other.exec("BEGIN EXCLUSIVE");
-        try {
-            players.open(path, std::chrono::milliseconds(50));
-            FAIL() << "a locked file was opened";
-        } catch (const store::Error& error) {
-            EXPECT_NE(std::string(error.what()).find("locked"), std::string::npos) << error.what();
-        }
+        const std::string message =
+            errorOf([&] { players.open(path, std::chrono::milliseconds(50)); }).what();
+        EXPECT_NE(message.find("locked"), std::string::npos) << message;
         EXPECT_FALSE(players.isOpen());
     }
     players.open(path);
@@ -178,7 +168,7 @@ TEST_F(PlayerDbTest, searchesFindIdsAndLastNamePrefixesAsTypedInStoredOrder) {
     };
     for (const auto& c : cases) {
         players.setQuery(*searchQuery(c.search));
-        EXPECT_EQ(lastNames(players), c.lastNames) << c.search;
+        EXPECT_EQ(column(players, &Player::lastName), c.lastNames) << c.search;
     }
     players.setQuery(PlayerQuery::defaultList());
     EXPECT_EQ(players.recordCount(), 5);
@@ -246,8 +236,16 @@ TEST_F(PlayerDbTest, nextAndPrevStopAtTheEnds) {
     EXPECT_EQ(players.current(), std::nullopt);
 }
 
-TEST_F(PlayerDbTest, addShowsAnEmptyRowAndSaveInsertsIt) {
+TEST_F(PlayerDbTest, addShowsAnEmptyRowThatSaveInsertsAndMovingAwayOrDeleteDrops) {
+    players.addNew();
     players.next();
+    EXPECT_FALSE(players.isAdding());
+    EXPECT_EQ(players.current()->id, 13);
+    players.addNew();
+    players.remove();  // only the unsaved row goes
+    EXPECT_FALSE(players.isAdding());
+    EXPECT_EQ(players.recordCount(), 5);
+
     players.addNew();
     EXPECT_TRUE(players.isAdding());
     EXPECT_EQ(players.current(), Player{});
@@ -262,17 +260,6 @@ TEST_F(PlayerDbTest, addShowsAnEmptyRowAndSaveInsertsIt) {
     reopened.open(path);
     reopened.setQuery(PlayerQuery::byId(5));
     EXPECT_EQ(reopened.current(), added);
-}
-
-TEST_F(PlayerDbTest, movingAwayDropsAnUnsavedNewRow) {
-    players.addNew();
-    players.next();
-    EXPECT_FALSE(players.isAdding());
-    EXPECT_EQ(players.current()->id, 13);
-    players.addNew();
-    players.remove();  // only the unsaved row goes
-    EXPECT_FALSE(players.isAdding());
-    EXPECT_EQ(players.recordCount(), 5);
 }
 
 TEST_F(PlayerDbTest, saveWritesTheShownRowIncludingANewId) {
@@ -293,12 +280,7 @@ TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
     players.next();  // 13
     Player clash = seed[4];
     clash.id = 30;
-    try {
-        players.save(clash);
-        FAIL() << "duplicate ID saved";
-    } catch (const store::Error& error) {
-        EXPECT_TRUE(isDuplicate(error));
-    }
+    EXPECT_TRUE(isDuplicate(errorOf([&] { players.save(clash); })));
     EXPECT_EQ(players.current(), seed[4]);
     // Saving the row's own ID is no clash.
     Player same = seed[4];
@@ -316,12 +298,7 @@ TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
     Database direct(path);
     Statement insert(direct, "INSERT INTO shufflerlist (ishuff_id) VALUES (?1)");
     insert.bindInteger(1, 12);
-    try {
-        insert.run();
-        FAIL() << "the table took a duplicate ID";
-    } catch (const store::Error& error) {
-        EXPECT_TRUE(isDuplicate(error));
-    }
+    EXPECT_TRUE(isDuplicate(errorOf([&] { insert.run(); })));
 }
 
 TEST_F(PlayerDbTest, deleteRemovesTheShownRowAndShowsTheNext) {

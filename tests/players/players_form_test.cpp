@@ -83,7 +83,8 @@ const std::vector<Player> kSamplePlayers = {
     {7001, "Unlisted", "Ursula", "", "", "", "F"},
 };
 
-TEST_F(PlayersFormTest, opensOnTheDefaultListWithTheZurColours) {
+TEST_F(PlayersFormTest, opensOnTheZurDefaultListAndTheLocalDatabaseHasItsOwnFileAndColour) {
+    addPlayers(PlayerList::Local, {{2001, "Localson", "Lena", "", "", "", "F"}});
     addPlayers(PlayerList::Zur, kSamplePlayers);
     openWindow();
     EXPECT_EQ(text("Ident"), "1001");
@@ -92,9 +93,15 @@ TEST_F(PlayersFormTest, opensOnTheDefaultListWithTheZurColours) {
     EXPECT_EQ(c("txtsex").backColor, 0x00FFFFu);
     EXPECT_EQ(form().focused(), &c("txtNameSearch"));
     EXPECT_EQ(text("txtRec"), "Rec#   0");
+
+    click("cmd2db");
+    EXPECT_EQ(text("txtlname"), "Localson");
+    EXPECT_EQ(c("Ident").backColor, 0xFFFF80u);
+    click("cmd1db");
+    EXPECT_EQ(text("txtlname"), "Abernathy");
 }
 
-TEST_F(PlayersFormTest, searchesByIdAndByLastNamePrefixWithAnApostrophe) {
+TEST_F(PlayersFormTest, searchesByIdAndByLastNamePrefixWithAnApostropheAndFallsBackToTheDefaultList) {
     addPlayers(PlayerList::Zur, kSamplePlayers);
     openWindow();
 
@@ -123,11 +130,8 @@ TEST_F(PlayersFormTest, searchesByIdAndByLastNamePrefixWithAnApostrophe) {
         click("cmdNext");
     }
     EXPECT_EQ(text("Ident"), "1003");
-}
 
-TEST_F(PlayersFormTest, aSearchWithoutMatchShowsTheDefaultListAgain) {
-    addPlayers(PlayerList::Zur, kSamplePlayers);
-    openWindow();
+    // A search without match shows the default list again.
     search("Zz");
     EXPECT_EQ(lastMessage(), "No Record Found");
     EXPECT_EQ(text("Ident"), "1001");
@@ -202,7 +206,7 @@ TEST_F(PlayersFormTest, aSaveIsReportedAsSavedWhenTheListCannotBeReadAgain) {
     EXPECT_EQ(saved.text(0), "Unreadable");
 }
 
-TEST_F(PlayersFormTest, deleteAsksAndRefreshesTheDefaultListEitherWay) {
+TEST_F(PlayersFormTest, deleteAsksAndRefreshesTheDefaultListEitherWayButNotWhileAGridRowIsSelected) {
     addPlayers(PlayerList::Zur, kSamplePlayers);
     openWindow();
     search("1003");
@@ -216,11 +220,8 @@ TEST_F(PlayersFormTest, deleteAsksAndRefreshesTheDefaultListEitherWay) {
     click("cmdDel");
     search("1003");
     EXPECT_EQ(lastMessage(), "No Record Found");
-}
 
-TEST_F(PlayersFormTest, deleteWhileAGridRowIsSelectedOnlyPointsToLineZero) {
-    addPlayers(PlayerList::Zur, kSamplePlayers);
-    openWindow();
+    // While a grid row is selected Delete only points to line 0.
     click("txtNm(15)");
     EXPECT_EQ(c("txtNm(15)").backColor, 0xFF0000u);
     click("cmdDel");
@@ -234,17 +235,6 @@ TEST_F(PlayersFormTest, deleteWhileAGridRowIsSelectedOnlyPointsToLineZero) {
     enter("txtLine");
     EXPECT_EQ(text("txtRec"), "Rec#   1");
     EXPECT_EQ(text("txtNm(15)"), "Abernathy");
-}
-
-TEST_F(PlayersFormTest, theLocalDatabaseHasItsOwnFileAndColour) {
-    addPlayers(PlayerList::Local, {{2001, "Localson", "Lena", "", "", "", "F"}});
-    addPlayers(PlayerList::Zur, kSamplePlayers);
-    openWindow();
-    click("cmd2db");
-    EXPECT_EQ(text("txtlname"), "Localson");
-    EXPECT_EQ(c("Ident").backColor, 0xFFFF80u);
-    click("cmd1db");
-    EXPECT_EQ(text("txtlname"), "Abernathy");
 }
 
 TEST_F(PlayersFormTest, aCorruptDatabaseIsReportedAndTheNameListStillWorks) {

@@ -22,6 +22,23 @@ std::string padded(std::string text, std::size_t length) {
     return text;
 }
 
+// Lines first to last, and the text of their fields.
+std::vector<int> lineRange(int first, int last) {
+    std::vector<int> lines;
+    for (int line = first; line <= last; ++line) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string lineFields(int first, int last) {
+    std::string text;
+    for (int line = first; line <= last; ++line) {
+        text += std::to_string(line) + "#";
+    }
+    return text;
+}
+
 std::string repeated(std::string_view piece, int times) {
     std::string text;
     for (int i = 0; i < times; ++i) {
@@ -96,40 +113,23 @@ protected:
 
 // ---- Court pool ----
 
-TEST_F(CourtFilesTest, PoolIsWrittenAsFourRecordsOfTwentyFiveDigits) {
+TEST_F(CourtFilesTest, PoolIsFourRecordsOfTwentyFiveDigitsAndReadsBackCourtByCourt) {
     CourtPool pool;
     pool.set(1, PoolState::InUse);
-    pool.set(25, PoolState::Unavailable);
-    pool.set(26, PoolState::NotHostCourt);
+    pool.set(2, static_cast<PoolState>(12));  // values the file cannot hold are written as 0
+    pool.set(3, static_cast<PoolState>(-1));
+    pool.set(25, PoolState::Unavailable);   // the last value of record 1
+    pool.set(26, PoolState::NotHostCourt);  // the first of record 2
     pool.set(100, PoolState::InUse);
+    pool.set(0, PoolState::InUse);  // ignored
+    pool.set(101, PoolState::InUse);
     inAction([&](store::Action& action) { writePool(action, pool); });
-
-    auto repeat = [](std::string_view piece, int times) {
-        std::string text;
-        for (int i = 0; i < times; ++i) {
-            text += piece;
-        }
-        return text;
-    };
-    const std::string expected = padded("1#" + repeat("0#", 23) + "2", 52) +
-                                 padded("3#" + repeat("0#", 23) + "0", 52) +
-                                 padded(repeat("0#", 24) + "0", 52) + padded(repeat("0#", 24) + "1", 52);
-    EXPECT_EQ(m_folder.bytes("fPool.fil"), expected);
-    EXPECT_EQ(m_folder.bytes("fPool.fil").substr(0, 52),
-              "1#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#0#2   ");
-}
-
-TEST_F(CourtFilesTest, PoolReadsBackCourtByCourt) {
-    CourtPool pool = hostPool(3, 40);
-    pool.set(7, PoolState::InUse);
-    pool.set(25, PoolState::Unavailable);
-    pool.set(26, PoolState::InUse);
-    inAction([&](store::Action& action) { writePool(action, pool); });
+    EXPECT_EQ(m_folder.bytes("fPool.fil"),
+              padded("1#" + repeated("0#", 23) + "2", 52) + padded("3#" + repeated("0#", 23) + "0", 52) +
+                  padded(repeated("0#", 24) + "0", 52) + padded(repeated("0#", 24) + "1", 52));
+    pool.set(2, PoolState::Available);
+    pool.set(3, PoolState::Available);
     inAction([&](store::Action& action) { EXPECT_EQ(readPool(action).states, pool.states); });
-    // Court 25 is the last value of record 1 and court 26 the first of record 2.
-    const std::string bytes = m_folder.bytes("fPool.fil");
-    EXPECT_EQ(bytes[48], '2');
-    EXPECT_EQ(bytes[52], '1');
 }
 
 TEST_F(CourtFilesTest, PoolWithEmptyFirstRecordKeepsThePreviousTable) {
@@ -145,31 +145,16 @@ TEST_F(CourtFilesTest, PoolWithEmptyFirstRecordKeepsThePreviousTable) {
 TEST_F(CourtFilesTest, DamagedPoolRecordsReadAsFarAsTheyCan) {
     // Record 1: non-numeric, two digits, a kept digit 7, a short record; records 2 to 4 never written.
     m_folder.put("FPOOL.FIL", padded("x#12#7# 2#1", 52) + std::string(20, '\0'));
+    CourtPool expected;
+    expected.set(3, static_cast<PoolState>(7));
+    expected.set(4, PoolState::Unavailable);
+    expected.set(5, PoolState::InUse);
     inAction([&](store::Action& action) {
         const CourtPool pool = readPool(action, hostPool(1, 100));
-        EXPECT_EQ(pool.state(1), PoolState::Available);
-        EXPECT_EQ(pool.state(2), PoolState::Available);
-        EXPECT_EQ(static_cast<int>(pool.state(3)), 7);
-        EXPECT_EQ(pool.state(4), PoolState::Unavailable);
-        EXPECT_EQ(pool.state(5), PoolState::InUse);
-        EXPECT_EQ(pool.state(6), PoolState::Available);
-        EXPECT_EQ(pool.state(26), PoolState::Available);
-        EXPECT_EQ(pool.state(100), PoolState::Available);
+        EXPECT_EQ(pool.states, expected.states);
         EXPECT_EQ(pool.state(0), PoolState::NotHostCourt);
         EXPECT_EQ(pool.state(101), PoolState::NotHostCourt);
     });
-}
-
-TEST_F(CourtFilesTest, PoolValueTheFileCannotHoldIsWrittenAsZero) {
-    CourtPool pool;
-    pool.set(1, static_cast<PoolState>(12));
-    pool.set(2, static_cast<PoolState>(-1));
-    pool.set(0, PoolState::InUse);    // ignored
-    pool.set(101, PoolState::InUse);  // ignored
-    inAction([&](store::Action& action) { writePool(action, pool); });
-    const std::string bytes = m_folder.bytes("fPool.fil");
-    ASSERT_EQ(bytes.size(), 208u);
-    EXPECT_EQ(bytes.substr(0, 4), "0#0#");
 }
 
 TEST(HostPool, FreesTheHostsRangeOnly) {
@@ -215,14 +200,8 @@ TEST(CourtFileNames, CarryTheSlotLessOne) {
 }
 
 TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
-    CourtRecord record;
-    record.court = 7;
-    record.state = "B ";
-    record.label = "7";
-    record.lines = {12, 3};
-    EXPECT_EQ(courtText(record), "5#7#B #7#12#3#*");
+    const CourtRecord record{7, "B ", "7", {12, 3}};
     inAction([&](store::Action& action) { writeCourt(action, 2, record); });
-
     const std::string bytes = m_folder.bytes("fCourt1.Fil");
     ASSERT_EQ(bytes.size(), 7u * 128u);
     EXPECT_EQ(bytes.substr(0, 6 * 128), std::string(6 * 128, '\0'));
@@ -231,11 +210,7 @@ TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
     inAction([&](store::Action& action) {
         const std::optional<CourtRecord> read = readCourt(action, 2, 7);
         ASSERT_TRUE(read);
-        EXPECT_EQ(read->court, 7);
-        EXPECT_EQ(read->state, "B ");
-        EXPECT_EQ(read->label, "7");
-        EXPECT_EQ(read->lines, (std::vector<int>{12, 3}));
-        EXPECT_EQ(read->lastField(), 5);
+        EXPECT_EQ(courtText(*read), "5#7#B #7#12#3#*");
         EXPECT_FALSE(readCourt(action, 2, 6));  // zero bytes
         EXPECT_FALSE(readCourt(action, 2, 8));  // past the end
         EXPECT_FALSE(readCourt(action, 2, 0));
@@ -244,17 +219,9 @@ TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
     });
 }
 
-TEST_F(CourtFilesTest, EmptyPairFieldsAreWrittenAsASpace) {
-    CourtRecord record;
-    record.court = 3;
-    record.state = "_B";
-    record.label = "3";
-    record.lines = {0, 0, 4, 9, 1, 2};
-    EXPECT_EQ(courtText(record), "9#3#_B#3# # #4#9#1#2#*");
-    CourtRecord unused;
-    unused.court = 12;
-    unused.label = "12";
-    EXPECT_EQ(courtText(unused), "3#12#  #12#*");
+TEST(CourtText, EmptyPairFieldsAreWrittenAsASpace) {
+    EXPECT_EQ(courtText(CourtRecord{3, "_B", "3", {0, 0, 4, 9, 1, 2}}), "9#3#_B#3# # #4#9#1#2#*");
+    EXPECT_EQ(courtText(CourtRecord{12, "  ", "12", {}}), "3#12#  #12#*");
 }
 
 // Records as a damaged or foreign file holds them: short, cut, garbled, of zero bytes. Each serves at once as
@@ -294,10 +261,7 @@ TEST_F(CourtFilesTest, DamagedRecordsNeverFailAReaderAStateChangeOrAWriter) {
 }
 
 TEST_F(CourtFilesTest, CourtRecordTooLongLosesOnlyWholeOldestFields) {
-    CourtRecord record;
-    record.court = 99;
-    record.state = "BB";
-    record.label = "99";
+    CourtRecord record{99, "BB", "99", {}};
     for (int i = 0; i < 40; ++i) {
         record.lines.push_back(100 + i);
     }
@@ -321,10 +285,7 @@ TEST_F(CourtFilesTest, CourtRecordTooLongLosesOnlyWholeOldestFields) {
 
 TEST_F(CourtFilesTest, ClearedCourtReadsAsEmpty) {
     inAction([&](store::Action& action) {
-        CourtRecord record;
-        record.court = 2;
-        record.label = "2";
-        writeCourt(action, 1, record);
+        writeCourt(action, 1, CourtRecord{2, "  ", "2", {}});
         EXPECT_TRUE(readCourt(action, 1, 2));
         clearCourt(action, 1, 2);
         EXPECT_FALSE(readCourt(action, 1, 2));
@@ -339,10 +300,7 @@ TEST_F(CourtFilesTest, QueueRecordIsTwoHundredBytes) {
     inAction([&](store::Action& action) {
         std::optional<CourtQueue> queue = readQueue(action, 1);
         ASSERT_TRUE(queue);
-        EXPECT_EQ(queue->lastCourt, 24);
-        EXPECT_EQ(queue->queueMark, 9);
-        EXPECT_TRUE(queue->lines.empty());
-        EXPECT_EQ(queue->lastField(), 2);
+        EXPECT_EQ(queueText(*queue), "2#24#9#*");
         queue->lines = {7, 12};
         writeQueue(action, 1, *queue);
     });
@@ -350,29 +308,10 @@ TEST_F(CourtFilesTest, QueueRecordIsTwoHundredBytes) {
     EXPECT_EQ(m_folder.bytes("fCourtQ0.fil"), padded("4#24#9#7#12#*", 200));
 }
 
-TEST_F(CourtFilesTest, QueueWithoutHashIsNoQueue) {
-    inAction([&](store::Action& action) { EXPECT_FALSE(readQueue(action, 1)); });
-    m_folder.put("fCourtq0.Fil", std::string(200, ' '));
-    m_folder.put("fCourtq1.Fil", std::string(200, '\0'));
-    m_folder.put("fCourtq2.Fil", "");
-    inAction([&](store::Action& action) {
-        EXPECT_FALSE(readQueue(action, 1));
-        EXPECT_FALSE(readQueue(action, 2));
-        EXPECT_FALSE(readQueue(action, 3));
-    });
-}
-
 TEST_F(CourtFilesTest, LongQueueKeepsEveryLineNumber) {
     // 128 teams on 37 courts: set-up queues the 54 lines 75 to 128.
-    CourtQueue queue;
-    queue.lastCourt = 37;
-    queue.queueMark = 128;
-    std::string expected = "56#37#128#";
-    for (int line = 75; line <= 128; ++line) {
-        queue.lines.push_back(line);
-        expected += std::to_string(line) + "#";
-    }
-    expected += "*";
+    const CourtQueue queue{37, 128, lineRange(75, 128)};
+    const std::string expected = "56#37#128#" + lineFields(75, 128) + "*";
     ASSERT_EQ(expected.size(), 202u);
     EXPECT_EQ(queueText(queue), expected);
     inAction([&](store::Action& action) { writeQueue(action, 1, queue); });
@@ -381,60 +320,61 @@ TEST_F(CourtFilesTest, LongQueueKeepsEveryLineNumber) {
     inAction([&](store::Action& action) {
         std::optional<CourtQueue> read = readQueue(action, 1);
         ASSERT_TRUE(read);
-        EXPECT_EQ(read->lines, queue.lines);
-        EXPECT_EQ(read->lastField(), 56);
-        EXPECT_EQ(read->queueMark, 128);
+        EXPECT_EQ(queueText(*read), expected);
         // Shorter again: back to one padded 200-byte record, nothing of the long text left behind.
         read->lines.resize(52);
         writeQueue(action, 1, *read);
     });
-    std::string shorter = "54#37#128#";
-    for (int line = 75; line <= 126; ++line) {
-        shorter += std::to_string(line) + "#";
-    }
-    EXPECT_EQ(m_folder.bytes("fCourtq0.Fil"), padded(shorter + "*", 200));
+    EXPECT_EQ(m_folder.bytes("fCourtq0.Fil"), padded("54#37#128#" + lineFields(75, 126) + "*", 200));
 }
 
 TEST_F(CourtFilesTest, QueueTextOfExactlyTwoHundredIsPaddedNotGrown) {
-    CourtQueue queue;
-    queue.lastCourt = 37;
-    queue.queueMark = 12;
     // "56#37#12#" (9) + 54 lines, 25 of two digits and 29 of three, + "*" = 201; drop one digit: line 9.
-    queue.lines.push_back(9);
-    for (int line = 76; line <= 128; ++line) {
-        queue.lines.push_back(line);
-    }
+    CourtQueue queue{37, 12, lineRange(76, 128)};
+    queue.lines.insert(queue.lines.begin(), 9);
     ASSERT_EQ(queueText(queue).size(), 200u);
     inAction([&](store::Action& action) { writeQueue(action, 1, queue); });
     EXPECT_EQ(m_folder.bytes("fCourtq0.Fil"), queueText(queue));
 }
 
+// A queue file without '#' holds no queue; a damaged one reads the lines it can.
 TEST_F(CourtFilesTest, DamagedQueueRecordReadsWhatItCan) {
-    m_folder.put("fCourtq0.Fil", padded("8#x#9#3# #y#12#7#", 200));  // LastField 8, only fields to 7
-    m_folder.put("fCourtq1.Fil", padded("3#24#9#5#6#*", 200));       // odd: one line beyond 2
-    m_folder.put("fCourtq2.Fil", "4#24#9#7#1");                      // cut short
-    inAction([&](store::Action& action) {
-        auto q1 = readQueue(action, 1);
-        ASSERT_TRUE(q1);
-        EXPECT_EQ(q1->lastCourt, 0);
-        EXPECT_EQ(q1->lines, (std::vector<int>{3, 0, 0, 12, 7}));
-        auto q2 = readQueue(action, 2);
-        ASSERT_TRUE(q2);
-        EXPECT_EQ(q2->lines, (std::vector<int>{5}));
-        auto q3 = readQueue(action, 3);
-        ASSERT_TRUE(q3);
-        EXPECT_EQ(q3->lines, (std::vector<int>{7}));
-    });
+    struct Case {
+        std::string bytes;
+        std::optional<std::vector<int>> lines;
+        int lastCourt = 0;
+    };
+    const Case cases[] = {
+        {padded("8#x#9#3# #y#12#7#", 200), std::vector<int>{3, 0, 0, 12, 7}, 0},  // LastField 8, fields to 7
+        {padded("3#24#9#5#6#*", 200), std::vector<int>{5}, 24},                   // odd: one line beyond 2
+        {"4#24#9#7#1", std::vector<int>{7}, 24},                                  // cut short
+        {std::string(200, ' '), std::nullopt},
+        {std::string(200, '\0'), std::nullopt},
+        {"", std::nullopt},
+    };
+    inAction([&](store::Action& action) { EXPECT_FALSE(readQueue(action, 1)); });  // no file
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        m_folder.put("fCourtq0.Fil", c.bytes);
+        inAction([&](store::Action& action) {
+            const std::optional<CourtQueue> queue = readQueue(action, 1);
+            ASSERT_EQ(queue.has_value(), c.lines.has_value());
+            if (queue) {
+                EXPECT_EQ(queue->lines, *c.lines);
+                EXPECT_EQ(queue->lastCourt, c.lastCourt);
+            }
+        });
+    }
 }
 
 // ---- Deleting a tournament ----
 
 TEST_F(CourtFilesTest, DeletedTournamentGivesBackCourtsWithAPair) {
+    CourtPool pool = hostPool(1, 12);
+    for (int c = 1; c <= 6; ++c) {
+        pool.set(c, PoolState::InUse);
+    }
     inAction([&](store::Action& action) {
-        CourtPool pool = hostPool(1, 12);
-        for (int c = 1; c <= 6; ++c) {
-            pool.set(c, PoolState::InUse);
-        }
         writePool(action, pool);
         writeQueue(action, 1, CourtQueue{5, 8, {}});
         auto court = [&](int c, std::string state, std::vector<int> lines) {
@@ -447,14 +387,9 @@ TEST_F(CourtFilesTest, DeletedTournamentGivesBackCourtsWithAPair) {
         court(6, "B ", {7, 8});  // beyond the queue's last court
     });
     inAction([&](store::Action& action) { releaseTournamentCourts(action, 1); });
-    inAction([&](store::Action& action) {
-        const CourtPool pool = readPool(action);
-        EXPECT_EQ(pool.state(1), PoolState::Available);
-        EXPECT_EQ(pool.state(2), PoolState::InUse);
-        EXPECT_EQ(pool.state(3), PoolState::InUse);
-        EXPECT_EQ(pool.state(4), PoolState::Available);
-        EXPECT_EQ(pool.state(6), PoolState::InUse);
-    });
+    pool.set(1, PoolState::Available);
+    pool.set(4, PoolState::Available);
+    inAction([&](store::Action& action) { EXPECT_EQ(readPool(action).states, pool.states); });
 }
 
 TEST_F(CourtFilesTest, DeletedTournamentWithoutPoolWritesNoPool) {

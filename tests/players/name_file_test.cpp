@@ -125,7 +125,7 @@ TEST(DatabaseRecordTest, lineNumberKeepsThreeCharactersAndTheClubRuleApplies) {
     EXPECT_TRUE(fitted.shortened.empty());
 }
 
-TEST_F(NameFileTest, aMissingNameFileIsAnEmptyListAndTheFirstEntryGoesToRecordTwo) {
+TEST_F(NameFileTest, aMissingNameFileIsAnEmptyListAndEachEntryIsAppendedFromRecordTwo) {
     act([](store::Action& a) {
         EXPECT_EQ(readNameHeader(a, 1), (NameHeader{1, false}));
         EXPECT_TRUE(readNames(a, 1).empty());
@@ -152,15 +152,12 @@ TEST_F(NameFileTest, aMissingNameFileIsAnEmptyListAndTheFirstEntryGoesToRecordTw
     });
     EXPECT_EQ(folder.bytes("fName0.Fil"),
               padded("3") + padded("123#1001#Baker#Ann#Elks##A##2") + padded("4#1002#Cole#Bo#####3"));
-}
 
-TEST_F(NameFileTest, aDoublesLineRecordedTwiceGivesTwoRecordsWithThatLine) {
-    act([](store::Action& a) {
-        recordNewName(a, 3, nameOf("7", "1", "Baker", "Ann"));
-        recordNewName(a, 3, nameOf("7", "2", "Cole", "Bo"));
-    });
-    EXPECT_EQ(folder.bytes("fName2.Fil"),
-              padded("3") + padded("7#1#Baker#Ann#####2") + padded("7#2#Cole#Bo#####3"));
+    // A doubles line recorded twice gives two records with that line.
+    act([](store::Action& a) { recordNewName(a, 1, nameOf("4", "1003", "Dunn", "Di")); });
+    EXPECT_EQ(folder.bytes("fName0.Fil"), padded("4") + padded("123#1001#Baker#Ann#Elks##A##2") +
+                                              padded("4#1002#Cole#Bo#####3") +
+                                              padded("4#1003#Dunn#Di#####4"));
 }
 
 TEST_F(NameFileTest, noLineNumberOrACompletedListWritesNothing) {

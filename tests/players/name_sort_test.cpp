@@ -181,9 +181,7 @@ TEST_F(NameSortTest, aFaultyListIsSortedButNotCompleted) {
                       "3#4#Dunn#Di#####5", "1#5#Eck#Ed#####6", "3#6#Fox#Flo#####7", "0#7#Gone#Gus#####8"}));
     const FinishResult result = finish(2);
     EXPECT_EQ(result.outcome, FinishResult::Outcome::ListFaulty);
-    EXPECT_EQ(result.boxes[0], "Missing Ln#'s 2,4,");
-    EXPECT_EQ(result.boxes[1], "Extra Ln#'s 3,");
-    EXPECT_EQ(result.boxes[2], "");
+    EXPECT_EQ(result.boxes, (std::array<std::string, 3>{"Missing Ln#'s 2,4,", "Extra Ln#'s 3,", ""}));
     EXPECT_EQ(result.message, "");
     EXPECT_EQ(folder.bytes("fLine0.Fil"), lines(kFourLines));
     const std::string sorted = folder.bytes("fName0.Fil");
@@ -255,7 +253,7 @@ TEST_F(NameSortTest, singlesWithByesMoveEachTeamToItsLineAndTakeTheNames) {
     EXPECT_EQ(folder.bytes("fName0.Fil"), nameFile);
 }
 
-TEST_F(NameSortTest, doublesJoinPartnersInSortedOrder) {
+TEST_F(NameSortTest, doublesJoinPartnersInSortedOrderOnEachOccupiedLine) {
     folder.put("fLine0.Fil", lines(kFourLines));
     // Line 2's partners come out of the gap sort in the order Xb, Xa.
     folder.put("fName0.Fil",
@@ -266,9 +264,8 @@ TEST_F(NameSortTest, doublesJoinPartnersInSortedOrder) {
     EXPECT_EQ(folder.bytes("fLine0.Fil"),
               lines({"5   1", "*#2#1#1#1#H#Bo Baker & Al Ames#", "*#2#1#1#1#H#Bea Xb & Ann Xa#",
                      "*#2#1#1#2#H#Cy Cole & Di Dunn#", "*#2#1#1#2#H#Ed Eck & Flo Fox#"}));
-}
 
-TEST_F(NameSortTest, doublesWithByesGiveEachOccupiedLineTwoNames) {
+    // With byes each occupied line gets two names.
     folder.put("fLine0.Fil", lines(kFiveOfEight));
     folder.put("fName0.Fil",
                names({"11", "2#1#Ames#Al#####2", "4#2#Baker#Bo#####3", "6#3#Cole#Cy#####4",

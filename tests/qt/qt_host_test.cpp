@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@
 #include "print/print_job.h"
 #include "qt/host.h"
 #include "store/data_dir.h"
+#include "support/fake_services.h"
 #include "ui/app.h"
 #include "ui/form.h"
 
@@ -35,33 +37,6 @@ namespace {
 using ui::ControlKind;
 using ui::Event;
 using ui::EventArgs;
-
-// A platform that never shows a dialog.
-class QuietServices final : public ui::Services {
-public:
-    ui::Answer messageBox(const std::string&, ui::Buttons, const std::string&) override {
-        return ui::Answer::OK;
-    }
-    std::optional<std::filesystem::path> openFileDialog(const std::filesystem::path&,
-                                                        const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> saveFileDialog(const std::filesystem::path&,
-                                                        const std::string&) override {
-        return std::nullopt;
-    }
-    void print(const print::PrintJob&) override {}
-    bool printerSetup() override { return false; }
-    ui::PrinterFont printerFont() override { return {}; }
-    void openDocument(const std::filesystem::path&) override {}
-    void beep() override {}
-    ui::DateTime now() override { return {}; }
-    double random() override { return 0.5; }
-};
-
-struct Clicks {
-    std::vector<std::string> log;  // "Click cmdGo shift", "MouseDown cmdGo right"...
-};
 
 class TestForm : public ui::Form {
 public:
@@ -135,7 +110,7 @@ public:
         });
     }
 
-    std::vector<std::string> log;
+    std::vector<std::string> log;  // "Click shift", "MouseDown ctrl right"...
     int ticks = 0;
 };
 
@@ -183,7 +158,7 @@ protected:
         return qobject_cast<W*>(host.controlWidget(*form, form->control(name)));
     }
 
-    QuietServices services;
+    tallyvex::testing::FakeServices services;
     store::DataDir dir{std::filesystem::temp_directory_path() / "tallyvex-qt-host-test"};
     TestApp app{services, dir};
     QtHost host{app};
@@ -209,7 +184,7 @@ TEST_F(QtHostTest, buildsOneWidgetPerControlAtItsTwipGeometry) {
     EXPECT_EQ(widget<QLabel>("lblInfo")->text(), QStringLiteral("ready"));
 }
 
-TEST_F(QtHostTest, aClickOnTheButtonReachesItsHandlersWithShiftAndButton) {
+TEST_F(QtHostTest, aClickOnTheButtonReachesItsHandlersWithShiftAndButtonAndMovesTheFocusAsTabDoes) {
     QTest::mouseClick(widget("cmdGo"), Qt::LeftButton, Qt::ShiftModifier);
     QTest::mouseClick(widget("cmdGo"), Qt::LeftButton);
     QTest::mouseClick(widget("cmdGo"), Qt::RightButton, Qt::ControlModifier);
@@ -219,9 +194,13 @@ TEST_F(QtHostTest, aClickOnTheButtonReachesItsHandlersWithShiftAndButton) {
     // The click moved the focus in the model and in Qt alike.
     EXPECT_EQ(form->focused(), &form->control("cmdGo"));
     EXPECT_EQ(host.windowWidget(*form)->focusWidget(), widget("cmdGo"));
+    // So does Tab.
+    QTest::keyClick(widget("cmdGo"), Qt::Key_Tab);
+    EXPECT_EQ(form->focused(), &form->control("chkOn"));
+    EXPECT_EQ(host.windowWidget(*form)->focusWidget(), widget("chkOn"));
 }
 
-TEST_F(QtHostTest, aLabelShowsItsModelCaptionAfterTheNextGesture) {
+TEST_F(QtHostTest, captionsShowAfterTheNextGestureVisibilityEnabledStateAndColourAtOnce) {
     form->control("lblInfo").text = "changed &outside";
     EXPECT_EQ(widget<QLabel>("lblInfo")->text(), QStringLiteral("ready"));
     QTest::mouseClick(widget("chkOn"), Qt::LeftButton);
@@ -229,9 +208,20 @@ TEST_F(QtHostTest, aLabelShowsItsModelCaptionAfterTheNextGesture) {
     // A handler's change shows right after its own gesture.
     QTest::mouseClick(widget("cmdGo"), Qt::LeftButton);
     EXPECT_EQ(widget<QLabel>("lblInfo")->text(), QStringLiteral("clicked"));
+
+    host.run([this] {
+        form->control("cmdGo").visible = false;
+        form->control("chkOn").enabled = false;
+        form->control("lblInfo").foreColor = ui::colors::kRed;
+    });
+    EXPECT_TRUE(widget("cmdGo")->isHidden());
+    EXPECT_FALSE(widget("chkOn")->isEnabled());
+    EXPECT_EQ(widget("lblInfo")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    host.run([this] { form->control("cmdGo").visible = true; });
+    EXPECT_FALSE(widget("cmdGo")->isHidden());
 }
 
-TEST_F(QtHostTest, aCheckBoxTogglesInTheModelAndTheWidget) {
+TEST_F(QtHostTest, aCheckBoxTogglesInTheModelAndTheWidgetUnlessItsHandlerRefuses) {
     auto* box = widget<QCheckBox>("chkOn");
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_TRUE(form->control("chkOn").checked);
@@ -243,16 +233,14 @@ TEST_F(QtHostTest, aCheckBoxTogglesInTheModelAndTheWidget) {
     QTest::keyClick(box, Qt::Key_Space);
     EXPECT_TRUE(form->control("chkOn").checked);
     EXPECT_TRUE(box->isChecked());
-}
-
-TEST_F(QtHostTest, aCheckBoxWhoseHandlerRefusesStaysUnchecked) {
-    auto* box = widget<QCheckBox>("chkLocked");
-    QTest::mouseClick(box, Qt::LeftButton);
+    // One whose handler refuses stays unchecked.
+    auto* locked = widget<QCheckBox>("chkLocked");
+    QTest::mouseClick(locked, Qt::LeftButton);
     EXPECT_FALSE(form->control("chkLocked").checked);
-    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(locked->isChecked());
 }
 
-TEST_F(QtHostTest, typingEditsTheModelAndAKeyPressHandlerCanSwallowAKey) {
+TEST_F(QtHostTest, typingEditsTheModelAtTheCaretAndSelectionTheEditShowsAndAKeyPressHandlerCanSwallowAKey) {
     auto* edit = widget<QLineEdit>("txtName");
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClicks(edit, "ab#c");
@@ -262,12 +250,8 @@ TEST_F(QtHostTest, typingEditsTheModelAndAKeyPressHandlerCanSwallowAKey) {
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_EQ(form->control("txtName").text, "ab");
     EXPECT_EQ(edit->text(), QStringLiteral("ab"));
-}
 
-TEST_F(QtHostTest, theModelEditsAtTheCaretAndSelectionTheEditShows) {
-    auto* edit = widget<QLineEdit>("txtName");
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTest::keyClicks(edit, "abcd");
+    QTest::keyClicks(edit, "cd");
     // A selection made in the edit (as by the mouse) is what the next key replaces.
     edit->setSelection(1, 2);
     QTest::keyClicks(edit, "X");
@@ -322,13 +306,23 @@ TEST_F(QtHostTest, aSelectionMadeByAFocusHandlerWinsOverTheMouse) {
     EXPECT_EQ(form->control("txtAll").text, "n");
 }
 
-TEST_F(QtHostTest, hoveringAControlFiresItsMouseMoveAndShowsItsTip) {
+TEST_F(QtHostTest, hoveringAControlFiresItsMouseMoveAndShowsItsTipAndADoubleClickClicksOnceFirst) {
     QWidget* label = widget("lblHover");
     EXPECT_EQ(label->toolTip(), QStringLiteral("Double Click to Clear"));
     QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), label->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(label, &move);
     EXPECT_EQ(widget<QLabel>("lblInfo")->text(), QStringLiteral("hovering"));
+
+    // What the window system sends for a double click: a press and release, then the second press as a
+    // double click. The label takes it as a click, then a double click.
+    form->log.clear();
+    QTest::mouseClick(label, Qt::LeftButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &second);
+    QTest::mouseRelease(label, Qt::LeftButton);
+    EXPECT_EQ(form->log, (std::vector<std::string>{"LabelClick", "LabelDblClick"}));
 }
 
 TEST_F(QtHostTest, aPictureDrawsItsLinesInTheirColour) {
@@ -362,13 +356,6 @@ TEST_F(QtHostTest, aTextSetByTheModelReplacesTheEditsText) {
     EXPECT_EQ(host.windowWidget(*form)->focusWidget(), edit);
 }
 
-TEST_F(QtHostTest, tabMovesTheFocusInTheModelAndInQt) {
-    QTest::mouseClick(widget("cmdGo"), Qt::LeftButton);
-    QTest::keyClick(widget("cmdGo"), Qt::Key_Tab);
-    EXPECT_EQ(form->focused(), &form->control("chkOn"));
-    EXPECT_EQ(host.windowWidget(*form)->focusWidget(), widget("chkOn"));
-}
-
 TEST_F(QtHostTest, menuCheckMarksFollowTheModel) {
     QAction* action = host.menuAction(*form, "itmOff");
     ASSERT_NE(action, nullptr);
@@ -392,20 +379,7 @@ TEST_F(QtHostTest, menuCheckMarksFollowTheModel) {
     EXPECT_NE(host.menuAction(*form, "itmSize"), nullptr);
 }
 
-TEST_F(QtHostTest, hiddenAndDisabledControlsFollowTheModel) {
-    host.run([this] {
-        form->control("cmdGo").visible = false;
-        form->control("chkOn").enabled = false;
-        form->control("lblInfo").foreColor = ui::colors::kRed;
-    });
-    EXPECT_TRUE(widget("cmdGo")->isHidden());
-    EXPECT_FALSE(widget("chkOn")->isEnabled());
-    EXPECT_EQ(widget("lblInfo")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    host.run([this] { form->control("cmdGo").visible = true; });
-    EXPECT_FALSE(widget("cmdGo")->isHidden());
-}
-
-TEST_F(QtHostTest, aDropDownChoiceIsPickedInTheModel) {
+TEST_F(QtHostTest, aDropDownOrListChoiceIsPickedInTheModel) {
     auto* combo = widget<QComboBox>("cboKind");
     ASSERT_EQ(combo->count(), 3);
     emit combo->activated(2);  // what the popup reports when the user chooses "Teams"
@@ -417,9 +391,8 @@ TEST_F(QtHostTest, aDropDownChoiceIsPickedInTheModel) {
     EXPECT_EQ(combo->currentIndex(), 1);
     QTest::keyClick(combo, Qt::Key_S);
     EXPECT_EQ(form->control("cboKind").text, "Singles");
-}
 
-TEST_F(QtHostTest, aListClickPicksTheEntryAndADoubleClickFollows) {
+    // A click in a list picks the entry, a double click follows.
     auto* list = widget<QListWidget>("lstPlayers");
     const QRect bob = list->visualItemRect(list->item(1));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, bob.center());
@@ -430,18 +403,6 @@ TEST_F(QtHostTest, aListClickPicksTheEntryAndADoubleClickFollows) {
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(form->control("lstPlayers").text, "Cy");
     EXPECT_EQ(list->currentRow(), 2);
-}
-
-TEST_F(QtHostTest, aDoubleClickClicksOnceThenDoubleClicks) {
-    form->log.clear();
-    // What the window system sends: a press and release, then the second press as a double click.
-    QLabel* label = widget<QLabel>("lblHover");
-    QTest::mouseClick(label, Qt::LeftButton);
-    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
-                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(label, &second);
-    QTest::mouseRelease(label, Qt::LeftButton);
-    EXPECT_EQ(form->log, (std::vector<std::string>{"LabelClick", "LabelDblClick"}));
 }
 
 TEST_F(QtHostTest, aScrollBarMoveGoesThroughTheModel) {
@@ -526,47 +487,33 @@ TEST(QtServicesArchive, writesThePdfAndItsTextRenderingToThePrintsFolder) {
     std::filesystem::remove_all(root);
 }
 
-TEST(RunGui, theProgramQuitsWhenTheLastWindowCloses) {
+// Runs the program's event loop with `end` called once it runs; fails when it never quits.
+void runGuiUntil(const std::function<void(TestApp&)>& end) {
     const std::filesystem::path root = std::filesystem::temp_directory_path() / "tallyvex-qt-rungui-test";
     store::DataDir dir(root);
     QtServices services(dir);
     TestApp app(services, dir);
-    // Closes the window through its button once the event loop runs; fails the run if it never quits.
-    QTimer close;
-    close.setSingleShot(true);
-    QObject::connect(&close, &QTimer::timeout, [] {
+    QTimer::singleShot(0, [&] { end(app); });
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    stuck.start(5000);
+    EXPECT_EQ(runGui(app, services), 0);
+    EXPECT_TRUE(app.openWindows().empty());
+}
+
+TEST(RunGui, theProgramQuitsWhenTheLastWindowClosesOrTheAppEndsOutsideAnyGesture) {
+    runGuiUntil([](TestApp&) {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->objectName() == QStringLiteral("frmTest") && top->isVisible()) {
                 QTest::mouseClick(top->findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);
             }
         }
     });
-    QTimer stuck;
-    stuck.setSingleShot(true);
-    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    close.start(0);
-    stuck.start(5000);
-    EXPECT_EQ(runGui(app, services), 0);
-    EXPECT_TRUE(app.openWindows().empty());
     for (QWidget* top : QApplication::topLevelWidgets()) {
         EXPECT_NE(top->objectName(), QStringLiteral("frmTest")) << "window left behind";
     }
-}
-
-TEST(RunGui, theProgramQuitsWhenTheAppEndsOutsideAnyGesture) {
-    const std::filesystem::path root = std::filesystem::temp_directory_path() / "tallyvex-qt-rungui-test";
-    store::DataDir dir(root);
-    QtServices services(dir);
-    TestApp app(services, dir);
-    QTimer end;
-    end.setSingleShot(true);
-    QObject::connect(&end, &QTimer::timeout, [&app] { app.exit(); });
-    QTimer stuck;
-    stuck.setSingleShot(true);
-    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    end.start(0);
-    stuck.start(5000);
-    EXPECT_EQ(runGui(app, services), 0);
+    runGuiUntil([](TestApp& app) { app.exit(); });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "courts/court_files.h"
+#include "setup/drawing.h"
 #include "store/action.h"
 #include "store/data_dir.h"
 #include "support/temp_folder.h"
@@ -11,11 +12,6 @@ namespace tallyvex::setup {
 namespace {
 
 using courts::PoolState;
-
-std::string shortage(int missing) {
-    return "Number of courts assigned plus queues are insufficient to handle all teams. Assign at least " +
-           std::to_string(missing) + " additional courts.";
-}
 
 void expectFailure(const CheckResult& result, std::string_view message, bool messageBox) {
     EXPECT_FALSE(result.ok);
@@ -43,13 +39,10 @@ TEST(NumberCheck, refusesBadNumbersWithoutAMessageBox) {
     expectFailure(checkNumber("A#1"), kInvalidHash, false);
     // The first failing check wins: a slash is reported before a hash.
     expectFailure(checkNumber("A#/"), kInvalidSlash, false);
-}
-
-TEST(NumberCheck, anEmptyNumberIsAFaultAtTheFirstStage) {
-    const CheckResult result = checkNumber("");
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.fault());
-    EXPECT_EQ(result.faultStage, 1);
+    // An empty number cannot be checked: a fault at the first stage.
+    const CheckResult empty = checkNumber("");
+    EXPECT_FALSE(empty.ok);
+    EXPECT_EQ(empty.faultStage, 1);
 }
 
 TEST(TypeAndPartnerChecks, needAMarkedTypeAndAMatchingPartnerEntry) {
@@ -96,17 +89,15 @@ TEST(TeamsCheck, eliminationTakesItsChartFromTheDrawTables) {
     ASSERT_TRUE(checkTeams(eliminationOf("128"), p).ok);
     EXPECT_EQ(p.chartSize, 128);
     EXPECT_EQ(p.rounds, "7");
-}
 
-TEST(TeamsCheck, theSpecialByeChartPacksTheByesAtTheTop) {
-    SizeEntries e = eliminationOf("9");
-    e.specialByes = true;
-    SizeParameters p;
-    ASSERT_TRUE(checkTeams(e, p).ok);
+    // The special bye chart packs the byes at the top.
+    SizeEntries special = eliminationOf("9");
+    special.specialByes = true;
+    ASSERT_TRUE(checkTeams(special, p).ok);
     EXPECT_EQ(p.lineTable, (std::vector<int>{0, 2, 0, 4, 0, 6, 0, 8, 0, 10, 0, 12, 0, 14, 15, 16}));
 }
 
-TEST(TeamsCheck, roundRobinNeedsAnEvenTeamCountUpTo16AndFewerRounds) {
+TEST(TeamsCheck, roundRobinNeedsAnEvenTeamCountUpTo16FewerRoundsAndRoundsHalvesToEven) {
     SizeParameters p;
     expectFailure(checkTeams(roundRobinOf("7", "3"), p), kNeedEvenTeams, true);
     expectFailure(checkTeams(roundRobinOf("18", "3"), p), kInvalidTeams, true);
@@ -120,15 +111,13 @@ TEST(TeamsCheck, roundRobinNeedsAnEvenTeamCountUpTo16AndFewerRounds) {
     EXPECT_EQ(p.category, "1");
     EXPECT_EQ(p.rounds, "7");
     EXPECT_EQ(p.lineTable, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-}
 
-TEST(TeamsCheck, roundRobinRoundsAreRoundedHalvesToEven) {
+    // Rounds are rounded with halves to the even number.
     EXPECT_EQ(roundedValue("3.5"), 4);
     EXPECT_EQ(roundedValue("4.5"), 4);
     EXPECT_EQ(roundedValue("4.51"), 5);
     EXPECT_EQ(roundedValue(" 6abc"), 6);
     EXPECT_EQ(roundedValue("x"), 0);
-    SizeParameters p;
     ASSERT_TRUE(checkTeams(roundRobinOf("8", "6.5"), p).ok);
     EXPECT_EQ(p.rounds, "6");
 }
@@ -153,11 +142,10 @@ TEST(CourtList, refusesRangesOutsideTheHostAndMalformedItems) {
         SCOPED_TRACE(text);
         expectFailure(parse(text, courts), kCourtInvalid, true);
     }
-    // Single courts are held to the host's range like ranges.
-    expectFailure(parse("25", courts), kCourtInvalid, true);
-    expectFailure(parseCourtList("3,2", 3, 20, courts), kCourtInvalid, true);
-    // A range may not start below the first court either.
-    expectFailure(parseCourtList("2-6", 3, 20, courts), kCourtInvalid, true);
+    // Single courts and ranges are held to the host's courts 3 to 20 alike.
+    for (const char* text : {"25", "3,2", "2-6"}) {
+        expectFailure(parseCourtList(text, 3, 20, courts), kCourtInvalid, true);
+    }
     EXPECT_TRUE(parseCourtList("3-6", 3, 20, courts).ok);
 }
 
@@ -175,39 +163,30 @@ TEST(CourtList, sixteenItemsOrMoreThan100CourtsAreAFaultAtStage4) {
     EXPECT_TRUE(parseCourtList("1-60,1-40", 1, 99, courts).ok);
 }
 
-TEST(CourtCount, anEmptyOrNonNumericLastItemIsAShortageAgainstTwo) {
+TEST(CourtCount, anEmptyOrNonNumericLastItemIsAShortageAgainstTwoAndTheCountIsLimited) {
     std::vector<int> courts;
     ASSERT_TRUE(parse("3,4,", courts).ok);
-    expectFailure(checkCourtCount(courts, 2), shortage(-1), true);
+    expectFailure(checkCourtCount(courts, 2), insufficientCourtsMessage(-1), true);
     ASSERT_TRUE(parse("3,ab", courts).ok);
-    expectFailure(checkCourtCount(courts, 2), shortage(0), true);
+    expectFailure(checkCourtCount(courts, 2), insufficientCourtsMessage(0), true);
     ASSERT_TRUE(parse("", courts).ok);
-    expectFailure(checkCourtCount(courts, 2), shortage(1), true);
-}
-
-TEST(CourtCount, limitsTheCountTo98Or53WithFourTeamsACourt) {
+    expectFailure(checkCourtCount(courts, 2), insufficientCourtsMessage(1), true);
+    // At most 98 courts, or 53 with four teams a court.
     EXPECT_TRUE(checkCourtCount(courtsUpTo(98), 2).ok);
     expectFailure(checkCourtCount(courtsUpTo(99), 2), kCourtInvalid, true);
     EXPECT_TRUE(checkCourtCount(courtsUpTo(53), 4).ok);
     expectFailure(checkCourtCount(courtsUpTo(54), 4), kCourtInvalid, true);
 }
 
-TEST(EnoughCourts, asksForTheMissingCourtsRoundingHalvesToEven) {
-    expectFailure(checkEnoughCourts(128, 2, 33), shortage(1), true);  // X = 34
+// The court counts themselves are tested with courtShortage in drawing_test.cpp.
+TEST(EnoughCourts, aShortageIsReportedWithTheMessageBox) {
+    expectFailure(checkEnoughCourts(128, 2, 30), insufficientCourtsMessage(4), true);  // X = 34
     EXPECT_TRUE(checkEnoughCourts(128, 2, 34).ok);
-    expectFailure(checkEnoughCourts(80, 2, 9), shortage(1), true);  // X = 10
-    EXPECT_TRUE(checkEnoughCourts(80, 2, 10).ok);
-    EXPECT_TRUE(checkEnoughCourts(61, 2, 1).ok);                      // 0.5 rounds to 0
-    expectFailure(checkEnoughCourts(63, 2, 1), shortage(1), true);    // 1.5 rounds to 2
-    expectFailure(checkEnoughCourts(128, 4, 16), shortage(1), true);  // X = 17
-    EXPECT_TRUE(checkEnoughCourts(128, 4, 17).ok);
-    expectFailure(checkEnoughCourts(128, 2, 30), shortage(4), true);
 }
 
 TEST(ClaimCourts, collectsCourtsAlreadyInUseAndListsThemInOrder) {
     courts::CourtPool pool = courts::hostPool(1, 20);
-    const CheckResult twice = claimCourts(pool, {3, 4, 3});
-    expectFailure(twice, "Duplicate Ct#'s:  3,", true);
+    expectFailure(claimCourts(pool, {3, 4, 3}), "Duplicate Ct#'s:  3,", true);
 
     pool = courts::hostPool(1, 20);
     pool.set(7, PoolState::InUse);  // held by another tournament

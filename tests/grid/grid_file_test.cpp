@@ -109,7 +109,7 @@ TEST_F(GridFileTest, sixteenLineFirstRecordTakesThirtyNineBytesAndFitsFifteenRes
     EXPECT_EQ(gamesWon(read(1, 16), 16), 15 * 2.5);
 }
 
-TEST_F(GridFileTest, resultChangesOnlyItsRecord) {
+TEST_F(GridFileTest, aRowWriteChangesOnlyItsRecordAndIntoAMissingFileFillsEarlierRecordsWithZeros) {
     act([](store::Action& a) { writeGrid(a, 1, 4); });
     act([](store::Action& a) {
         Grid grid = readGrid(a, 1, 4);
@@ -122,10 +122,8 @@ TEST_F(GridFileTest, resultChangesOnlyItsRecord) {
     EXPECT_EQ(grid.rows[0], (std::vector<int>{-8, 3, 1, 0}));
     EXPECT_EQ(gamesWon(grid, 4), 2);
     EXPECT_EQ(gamesWon(grid, 1), 1);
-}
 
-TEST_F(GridFileTest, rowWriteKeepsTFieldsOnlyShorterTextLeavesNoTailAndAMissingFileGetsZeros) {
-    act([](store::Action& a) { writeGrid(a, 1, 4); });
+    // A row write keeps T fields only, and a shorter text leaves no tail.
     act([](store::Action& a) {
         writeGridRow(a, 1, 4, 1, {-12, -9, -3, 0});
         writeGridRow(a, 1, 4, 4, {0, 0, 0, 0, 0});

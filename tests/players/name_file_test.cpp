@@ -202,7 +202,7 @@ TEST_F(NameFileTest, readingStopsAtANeverWrittenRecordOrTheCount) {
     act([](store::Action& a) { EXPECT_EQ(readNames(a, 1).size(), 1u); });
 }
 
-TEST_F(NameFileTest, aRemovedNameKeepsItsRecordWithLineZeroAndTheHeaderTheUnusedRestOfItsRecord) {
+TEST_F(NameFileTest, writesKeepTheRestOfTheFileARemovedNameItsRecordWithLineZero) {
     folder.put("fName0.Fil", padded("3   1       unused by the name list") + padded("1#1#Baker#Ann#####2") +
                                  padded("2#2#Cole#Bo#Elks####3"));
     act([](store::Action& a) {
@@ -212,9 +212,8 @@ TEST_F(NameFileTest, aRemovedNameKeepsItsRecordWithLineZeroAndTheHeaderTheUnused
     EXPECT_EQ(folder.bytes("fName0.Fil"), padded("2           unused by the name list") +
                                               padded("1#1#Baker#Ann#####2") +
                                               padded("0#2#Cole#Bo#Elks####3"));
-}
 
-TEST_F(NameFileTest, writingARecordSetsItsRecordNumber) {
+    // Writing a record sets its record number.
     act([](store::Action& a) { writeName(a, 2, 4, {"9", "5", "Baker", "Ann", "", "", "", "", "77"}); });
     // A new file gets a blank header in front of the record.
     EXPECT_EQ(folder.bytes("fName1.Fil"),

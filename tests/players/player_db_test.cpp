@@ -262,21 +262,7 @@ TEST_F(PlayerDbTest, addShowsAnEmptyRowThatSaveInsertsAndMovingAwayOrDeleteDrops
     EXPECT_EQ(reopened.current(), added);
 }
 
-TEST_F(PlayerDbTest, saveWritesTheShownRowIncludingANewId) {
-    players.setQuery(*searchQuery("O'Neil"));
-    Player changed = seed[4];
-    changed.id = 14;
-    changed.club = "Elsewhere";
-    players.save(changed);
-    players.requery();
-    // By name the query still finds the row, now with its new values.
-    EXPECT_EQ(players.current(), changed);
-    EXPECT_EQ(players.recordCount(), 1);
-    players.setQuery(PlayerQuery::defaultList());
-    EXPECT_EQ(ids(players), (std::vector<long>{12, 14, 30, 250, 6999}));
-}
-
-TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
+TEST_F(PlayerDbTest, saveWritesTheShownRowIncludingANewIdButNotADuplicateId) {
     players.next();  // 13
     Player clash = seed[4];
     clash.id = 30;
@@ -299,6 +285,18 @@ TEST_F(PlayerDbTest, duplicateIdIsRefusedAndNothingChanges) {
     Statement insert(direct, "INSERT INTO shufflerlist (ishuff_id) VALUES (?1)");
     insert.bindInteger(1, 12);
     EXPECT_TRUE(isDuplicate(errorOf([&] { insert.run(); })));
+
+    players.setQuery(*searchQuery("O'Neil"));
+    Player changed = seed[4];
+    changed.id = 14;
+    changed.club = "Elsewhere";
+    players.save(changed);
+    players.requery();
+    // By name the query still finds the row, now with its new values.
+    EXPECT_EQ(players.current(), changed);
+    EXPECT_EQ(players.recordCount(), 1);
+    players.setQuery(PlayerQuery::defaultList());
+    EXPECT_EQ(ids(players), (std::vector<long>{12, 14, 30, 250, 6999}));
 }
 
 TEST_F(PlayerDbTest, deleteRemovesTheShownRowAndShowsTheNext) {

@@ -112,15 +112,7 @@ TEST_F(ActionTest, TextIsStoredAsWindows1252) {
               "5\r\n");
 }
 
-TEST_F(ActionTest, RecoverWithoutJournalOnlySweepsTemporaryFiles) {
-    putFile(at("a.fil"), "A");
-    putFile(at("a.fil.tallyvex-tmp"), "half written");
-    putFile(at("tallyvex.journal.tallyvex-tmp"), "torn jour");
-    EXPECT_FALSE(Action::recover(m_dir));
-    EXPECT_EQ(snapshot(m_folder.path()), (Snapshot{{"a.fil", "A"}}));
-}
-
-TEST_F(ActionTest, JournalRestoresPriorBytesAndDeletesNewFiles) {
+TEST_F(ActionTest, RecoverRollsBackAJournalAndSweepsTemporaryFiles) {
     putFile(at("a.fil"), "A before");
     putFile(at("b.fil"), std::string("B\0before", 8));
     const Snapshot before = snapshot(m_folder.path());
@@ -138,7 +130,12 @@ TEST_F(ActionTest, JournalRestoresPriorBytesAndDeletesNewFiles) {
 
     EXPECT_TRUE(Action::recover(m_dir));
     EXPECT_EQ(snapshot(m_folder.path()), before);
+
+    // Without a journal recover() only sweeps temporary files, an unfinished journal among them.
+    putFile(at("a.fil.tallyvex-tmp"), "half written");
+    putFile(at("tallyvex.journal.tallyvex-tmp"), "torn jour");
     EXPECT_FALSE(Action::recover(m_dir));
+    EXPECT_EQ(snapshot(m_folder.path()), before);
 }
 
 TEST_F(ActionTest, DamagedJournalStopsRecoveryAndTouchesNothing) {

@@ -5,6 +5,7 @@
 #include "support/print_pages.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -71,6 +72,14 @@ std::string render(const DrawPrintValues& v, const Draw& d, TicketMode mode = Ti
 
 using tallyvex::testing::pagesOf;
 
+// The page of tickets that follows the assignment sheet.
+std::string ticketPage(const DrawPrintValues& v, const Draw& d, TicketMode mode = TicketMode::Sequential,
+                       std::function<double()> random = nullptr) {
+    const std::vector<std::string> pages = pagesOf(render(v, d, mode, std::move(random)));
+    EXPECT_EQ(pages.size(), 2u);
+    return pages.size() == 2 ? pages[1] : "";
+}
+
 const std::string kDblsHeading = "     SPRING1" + sp(12) + "Dbls" + sp(15) + "SPRING1" + sp(13) + "Dbls";
 
 std::string lineNumbers(const std::string& left, const std::string& right) {
@@ -82,7 +91,6 @@ std::string cut(int count) {
 }
 
 const std::string kWaitLeft = "     WAIT FOR COURT ASSIGNMENT" + sp(15);
-const std::string kWaitRight = "WAIT FOR COURT ASSIGNMENT";
 
 std::string goLeft(const std::string& court) {
     return "     PLEASE GO TO COURT NUMBER " + court + sp(12);
@@ -92,9 +100,23 @@ std::string goRight(const std::string& court) {
     return "PLEASE GOTO COURT NUMBER " + court;
 }
 
-std::string ticketRow(const std::string& heading, const std::string& numbers, const std::string& courts,
-                      int count) {
-    return text({"", heading, "", numbers, "", courts, cut(count)});
+// Both halves of a ticket sent to a court.
+std::string go(const std::string& court) {
+    return goLeft(court) + goRight(court);
+}
+
+const std::string kWait = kWaitLeft + "WAIT FOR COURT ASSIGNMENT";
+const std::string kVoid = sp(4) + "XXXXXXXXXXXXXXXXXX";
+
+// A page of ticket rows under one heading, each row's lines and court text, the cut counting 2, 4, 6, ...
+std::string tickets(const std::string& heading, std::initializer_list<std::array<std::string, 3>> rows) {
+    std::string page;
+    int count = 0;
+    for (const auto& [left, right, courts] : rows) {
+        count += 2;
+        page += text({"", heading, "", lineNumbers(left, right), "", courts, cut(count)});
+    }
+    return page;
 }
 
 // --- Assignment sheet
@@ -164,32 +186,23 @@ TEST(AssignmentSheetTest, teamsFollowOccupiedLinesWithTheirCourtsAndEnds) {
 // --- Tickets
 
 TEST(TicketTest, eightTeamsOnFourCourtsInSequence) {
-    const std::vector<std::string> pages = pagesOf(render(values("Dbls", 8), drawFor(8, {1, 2, 3, 4})));
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1], ticketRow(kDblsHeading, lineNumbers("1", "2"), goLeft("1") + goRight("1"), 2) +
-                            ticketRow(kDblsHeading, lineNumbers("3", "4"), goLeft("3") + goRight("3"), 4) +
-                            ticketRow(kDblsHeading, lineNumbers("5", "6"), goLeft("2") + goRight("2"), 6) +
-                            ticketRow(kDblsHeading, lineNumbers("7", "8"), goLeft("4") + goRight("4"), 8));
+    EXPECT_EQ(ticketPage(values("Dbls", 8), drawFor(8, {1, 2, 3, 4})),
+              tickets(kDblsHeading,
+                      {{"1", "2", go("1")}, {"3", "4", go("3")}, {"5", "6", go("2")}, {"7", "8", go("4")}}));
 }
 
 TEST(TicketTest, queuedTeamsAreToldToWait) {
-    const std::vector<std::string> pages = pagesOf(render(values("Dbls", 8), drawFor(8, {1, 2})));
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1], ticketRow(kDblsHeading, lineNumbers("1", "2"), goLeft("1") + goRight("1"), 2) +
-                            ticketRow(kDblsHeading, lineNumbers("3", "4"), goLeft("2") + goRight("2"), 4) +
-                            ticketRow(kDblsHeading, lineNumbers("5", "6"), kWaitLeft + kWaitRight, 6) +
-                            ticketRow(kDblsHeading, lineNumbers("7", "8"), kWaitLeft + kWaitRight, 8));
+    EXPECT_EQ(ticketPage(values("Dbls", 8), drawFor(8, {1, 2})),
+              tickets(kDblsHeading,
+                      {{"1", "2", go("1")}, {"3", "4", go("2")}, {"5", "6", kWait}, {"7", "8", kWait}}));
 }
 
 TEST(TicketTest, fiveTeamsWithByesEndWithAVoidTicket) {
     // Lines 2, 4, 6, 7, 8: (7, 8) starts on court 1, the byes (2, 4) on court 3, line 6 waits.
     const Draw d = drawFor(5, {1, 2, 3, 4});
-    const std::vector<std::string> pages = pagesOf(render(values("Dbls", 5), d));
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1], ticketRow(kDblsHeading, lineNumbers("2", "4"), goLeft("3") + goRight("3"), 2) +
-                            ticketRow(kDblsHeading, lineNumbers("6", "7"), kWaitLeft + goRight("1"), 4) +
-                            ticketRow(kDblsHeading, lineNumbers("8", "VOID"),
-                                      goLeft("1") + sp(4) + "XXXXXXXXXXXXXXXXXX", 6));
+    EXPECT_EQ(ticketPage(values("Dbls", 5), d), tickets(kDblsHeading, {{"2", "4", go("3")},
+                                                                       {"6", "7", kWaitLeft + goRight("1")},
+                                                                       {"8", "VOID", goLeft("1") + kVoid}}));
     EXPECT_EQ(linesUsedReport(d.lines), "Line #'s used are \r\n2 4 6 7 8 ");
     EXPECT_EQ(printingMessage(linesUsedReport(d.lines)),
               "Printing Draw Tickets Line #'s used are \r\n2 4 6 7 8 \r\nChoose Next Routine from Select "
@@ -198,14 +211,10 @@ TEST(TicketTest, fiveTeamsWithByesEndWithAVoidTicket) {
 
 TEST(TicketTest, nonWalkingSinglesTicketsNameTheHeadOrFoot) {
     // One court, 4: (1, 2) at its head, (3, 4) at its foot; (5, 6) and (7, 8) wait.
-    const std::vector<std::string> pages =
-        pagesOf(render(values("NWSngs", 8), drawFor(8, {4}, TeamType::NWSngs)));
     const std::string heading = "     SPRING1" + sp(12) + "NWSngs" + sp(13) + "SPRING1" + sp(13) + "NWSngs";
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1], ticketRow(heading, lineNumbers("1", "2"), goLeft("4H") + goRight("4H"), 2) +
-                            ticketRow(heading, lineNumbers("3", "4"), goLeft("4F") + goRight("4F"), 4) +
-                            ticketRow(heading, lineNumbers("5", "6"), kWaitLeft + kWaitRight, 6) +
-                            ticketRow(heading, lineNumbers("7", "8"), kWaitLeft + kWaitRight, 8));
+    EXPECT_EQ(
+        ticketPage(values("NWSngs", 8), drawFor(8, {4}, TeamType::NWSngs)),
+        tickets(heading, {{"1", "2", go("4H")}, {"3", "4", go("4F")}, {"5", "6", kWait}, {"7", "8", kWait}}));
 }
 
 TEST(TicketTest, partnerDrawPrintsTwoMarkedSetsOnPagesOfTheirOwn) {
@@ -215,12 +224,8 @@ TEST(TicketTest, partnerDrawPrintsTwoMarkedSetsOnPagesOfTheirOwn) {
         return "     SPRING1" + sp(12) + "Dbls" + sp(4) + mark + sp(9) + "SPRING1" + sp(13) + "Dbls" + sp(4) +
                mark;
     };
-    const std::string star = marked("*");
-    const std::string caret = marked("^");
-    EXPECT_EQ(pages[1], ticketRow(star, lineNumbers("1", "2"), goLeft("1") + goRight("1"), 2) +
-                            ticketRow(star, lineNumbers("3", "4"), goLeft("2") + goRight("2"), 4));
-    EXPECT_EQ(pages[2], ticketRow(caret, lineNumbers("1", "2"), goLeft("1") + goRight("1"), 2) +
-                            ticketRow(caret, lineNumbers("3", "4"), goLeft("2") + goRight("2"), 4));
+    EXPECT_EQ(pages[1], tickets(marked("*"), {{"1", "2", go("1")}, {"3", "4", go("2")}}));
+    EXPECT_EQ(pages[2], tickets(marked("^"), {{"1", "2", go("1")}, {"3", "4", go("2")}}));
 }
 
 TEST(TicketTest, omitPrintsTheSheetAndAnEmptyPage) {
@@ -259,43 +264,33 @@ std::function<double()> sequence(std::vector<double> numbers, int& calls) {
     return [numbers = std::move(numbers), &calls]() { return numbers.at(static_cast<std::size_t>(calls++)); };
 }
 
-TEST(TicketOrderTest, randomOrderExchangesOnlyWithLaterTickets) {
+TEST(TicketOrderTest, randomOrderExchangesOnlyWithLaterTicketsStaysWithinThemAndIsPrinted) {
     int calls = 0;
     // r = 3, 5, 1, 5, 2: ticket 1 takes 3, ticket 2 takes 5, ticket 3 stays (r before it), ticket 4 takes 5,
     // ticket 5 stays.
     EXPECT_EQ(ticketOrder(5, TicketMode::Random, sequence({0.5, 0.8, 0.0, 0.99, 0.3}, calls)),
               (std::vector<int>{2, 4, 0, 1, 3}));
     EXPECT_EQ(calls, 5);
-}
-
-TEST(TicketOrderTest, randomOrderPrintsTheDrawnTickets) {
-    int calls = 0;
-    const Draw d = drawFor(5, {1, 2, 3, 4});
-    const std::vector<std::string> pages = pagesOf(
-        render(values("Dbls", 5), d, TicketMode::Random, sequence({0.5, 0.8, 0.0, 0.99, 0.3}, calls)));
-    // Teams 2, 4, 0, 1, 3 of lines 2, 4, 6, 7, 8.
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1], ticketRow(kDblsHeading, lineNumbers("6", "8"), kWaitLeft + goRight("1"), 2) +
-                            ticketRow(kDblsHeading, lineNumbers("2", "4"), goLeft("3") + goRight("3"), 4) +
-                            ticketRow(kDblsHeading, lineNumbers("7", "VOID"),
-                                      goLeft("1") + sp(4) + "XXXXXXXXXXXXXXXXXX", 6));
-}
-
-TEST(TicketOrderTest, extremeNumbersStayWithinTheTickets) {
-    int calls = 0;
+    calls = 0;
     EXPECT_EQ(ticketOrder(4, TicketMode::Random, sequence({0.999999, 0.0, 1.0, -0.5}, calls)),
               (std::vector<int>{3, 1, 0, 2}));
+
+    // Printed: teams 2, 4, 0, 1, 3 of lines 2, 4, 6, 7, 8.
+    calls = 0;
+    EXPECT_EQ(ticketPage(values("Dbls", 5), drawFor(5, {1, 2, 3, 4}), TicketMode::Random,
+                         sequence({0.5, 0.8, 0.0, 0.99, 0.3}, calls)),
+              tickets(kDblsHeading, {{"6", "8", kWaitLeft + goRight("1")},
+                                     {"2", "4", go("3")},
+                                     {"7", "VOID", goLeft("1") + kVoid}}));
 }
 
-TEST(TicketOrderTest, sequentialAndOmitDrawNoNumbers) {
+TEST(TicketOrderTest, sequentialAndOmitDrawNoNumbersAndEachModeHasItsText) {
     int calls = 0;
     const std::function<double()> random = sequence({}, calls);
     EXPECT_EQ(ticketOrder(5, TicketMode::Sequential, random), (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_TRUE(ticketOrder(5, TicketMode::Omit, random).empty());
     EXPECT_EQ(calls, 0);
-}
-
-TEST(TicketOrderTest, modeTextsOfTheWindow) {
+    // The window's texts for the modes.
     EXPECT_EQ(ticketModeOf("Rndm"), TicketMode::Random);
     EXPECT_EQ(ticketModeOf(""), TicketMode::Sequential);
     EXPECT_EQ(ticketModeOf("Omit"), TicketMode::Omit);

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>

@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/app_test_support.h"
 #include "app/registry.h"
 #include "courts/court_files.h"
-#include "setup/setup_windows.h"
 #include "tournament/line_file.h"
 #include "ui/events.h"
 
@@ -258,7 +259,6 @@ TEST_F(SizeFormTest, finishedStoresTheSlotPoolAndValuesThenReturns) {
     EXPECT_EQ(built[0].courts, (std::vector<int>{1, 2, 3, 4, 9}));
     EXPECT_EQ(built[0].chartSize, 16);
     EXPECT_EQ(ticketModes, (std::vector<std::string>{"Rndm"}));
-    EXPECT_EQ(shown().name(), "frmSelect");
     EXPECT_EQ(c("chkTn(2)").text, "T1");
     EXPECT_EQ(c("lblRnd(2)").text, "4");
 }
@@ -273,38 +273,6 @@ TEST_F(SizeFormTest, aRegistryOfOnlyAHeaderGetsStarsForTheRegistrationCounters) 
     EXPECT_EQ(hub.selected().number, "T1");
     EXPECT_EQ(hub.selected().currentRound, 1);
     EXPECT_TRUE(hub.selected().active);
-}
-
-TEST_F(SizeFormTest, anEmptyNumberEndsTheActionAtStage1AndStoresNothing) {
-    openSize();
-    const std::string before = folder.bytes("fInfo.fil");
-    enterDoubles16();
-    set("TnName", "");
-    click("cmdPrint");
-    EXPECT_EQ(services.lastMessage(), "Size Error cmdPrint 1");
-    EXPECT_EQ(c("msg").text, kInvalidFirstCharacter);
-    EXPECT_EQ(shown().name(), "frmSize");
-    EXPECT_EQ(folder.bytes("fInfo.fil"), before);
-    EXPECT_FALSE(folder.has("fPool.fil"));
-    EXPECT_TRUE(built.empty());
-}
-
-TEST_F(SizeFormTest, numberFaultsUseTheLabelAloneAndLaterOnesAddTheInputErrorBox) {
-    openSize();
-    enterDoubles16();
-    services.messages.clear();
-    set("TnName", "AB/12");
-    click("cmdPrint");
-    EXPECT_EQ(c("msg").text, kInvalidSlash);
-    EXPECT_TRUE(services.messages.empty());
-
-    set("TnName", "T1");
-    set("TnEntries", "3");
-    click("cmdPrint");
-    EXPECT_EQ(c("msg").text, "Insufficient Teams");
-    EXPECT_EQ(services.lastMessage(), "Input Error, Check Message");
-    EXPECT_EQ(shown().name(), "frmSize");
-    EXPECT_FALSE(folder.has("fPool.fil"));
 }
 
 TEST_F(SizeFormTest, aFailedRepeatSetUpKeepsTheOldCourtFilesAndPool) {
@@ -332,40 +300,58 @@ TEST_F(SizeFormTest, aFailedRepeatSetUpKeepsTheOldCourtFilesAndPool) {
     EXPECT_FALSE(folder.has("fCourt0.Fil"));
 }
 
-TEST_F(SizeFormTest, aFaultWhileBuildingLeavesEveryFileAndNamesTheStage) {
-    failBuildAt = 12;
+// A set-up that fails a check, is refused or faults while building: the window stays, the message label
+// and the message box tell why, and no file changes.
+struct Fault {
+    std::string_view name;
+    std::string_view box;       // the message box shown, "" for none
+    std::string_view key = "";  // an entry changed from the doubles set-up of 16 teams, and its text
+    std::string_view text = "";
+    std::string_view label = "";  // the message label, when the fault sets it
+    std::string_view refusal = "";
+    int failBuildAt = 0;
+};
+
+class SizeFaultTest : public SizeFormTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(SizeFaultTest, endsTheActionWithoutStoringAnything) {
+    const Fault& f = GetParam();
+    refusal = std::string(f.refusal);
+    failBuildAt = f.failBuildAt;
     openSize();
     const std::string before = folder.bytes("fInfo.fil");
     enterDoubles16();
+    if (!f.key.empty()) {
+        set(std::string(f.key), std::string(f.text));
+    }
     click("cmdPrint");
-    EXPECT_EQ(services.lastMessage(), "Size Error cmdPrint 12");
+    EXPECT_EQ(services.messages.size(), f.box.empty() ? 0u : 1u);
+    EXPECT_EQ(services.lastMessage(), f.box);
+    if (!f.label.empty()) {
+        EXPECT_EQ(c("msg").text, f.label);
+    }
     EXPECT_EQ(shown().name(), "frmSize");
     EXPECT_EQ(folder.bytes("fInfo.fil"), before);
     EXPECT_FALSE(folder.has("fPool.fil"));
     EXPECT_FALSE(folder.has("fLine0.Fil"));
+    EXPECT_EQ(built.size(), f.failBuildAt > 0 ? 1u : 0u);
     EXPECT_EQ(hub.selected().number, "Tn_1");
 }
 
-TEST_F(SizeFormTest, aRefusedBuildIsReportedLikeAFailedCheckAndWritesNothing) {
-    refusal = "Queue Limited to 55 Lines";
-    openSize();
-    enterDoubles16();
-    click("cmdPrint");
-    EXPECT_EQ(c("msg").text, "Queue Limited to 55 Lines");
-    EXPECT_EQ(services.lastMessage(), "Input Error, Check Message");
-    EXPECT_EQ(shown().name(), "frmSize");
-    EXPECT_FALSE(folder.has("fPool.fil"));
-    EXPECT_TRUE(built.empty());
-}
-
-TEST_F(SizeFormTest, sixteenCourtItemsEndTheActionAtStage4) {
-    openSize();
-    enterDoubles16();
-    set("TnCourts", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16");
-    click("cmdPrint");
-    EXPECT_EQ(services.lastMessage(), "Size Error cmdPrint 4");
-    EXPECT_FALSE(folder.has("fPool.fil"));
-}
+// Number faults use the label alone, except an empty number, which cannot be checked at all; later checks add
+// the input error box; faults past the checks name their stage.
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SizeFaultTest,
+    ::testing::Values(Fault{"emptyNumber", "Size Error cmdPrint 1", "TnName", "", kInvalidFirstCharacter},
+                      Fault{"slashInNumber", "", "TnName", "AB/12", kInvalidSlash},
+                      Fault{"tooFewTeams", "Input Error, Check Message", "TnEntries", "3",
+                            "Insufficient Teams"},
+                      Fault{"refusedBuild", "Input Error, Check Message", "", "", "Queue Limited to 55 Lines",
+                            "Queue Limited to 55 Lines"},
+                      Fault{"sixteenCourtItems", "Size Error cmdPrint 4", "TnCourts",
+                            "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16"},
+                      Fault{"faultWhileBuilding", "Size Error cmdPrint 12", "", "", "", "", 12}),
+    [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
 TEST_F(SizeFormTest, printingWaitsForTheTimerBeforeReturning) {
     printing = true;
@@ -448,59 +434,6 @@ TEST_F(SizeFormTest, deleteModeDeletesTheSelectedTournamentWhenConfirmed) {
     EXPECT_TRUE(folder.has("fLine0.Fil"));
     EXPECT_EQ(folder.bytes("fInfo.fil").substr(128, 64), record64(app::freeSlotText(2)));
     EXPECT_FALSE(hub.selected().active);
-}
-
-TEST_F(SizeFormTest, deletionGivesTheTournamentsCourtsBackToThePool) {
-    folder.put("fInfo.fil", registry("1   0120Club", 1, "T1#Dbls#8#3#0#N#1#*#*#*#*#*#*#"));
-    folder.put("fPool.fil", poolBytes(1, 20, {1, 2, 5}));
-    folder.put("fCourt0.Fil", record128("5#1#B #1#1#2#*") + record128("5#2#B #2#3#4#*"));
-    folder.put("fCourtq0.Fil", "2#20#8#*");
-    startAtSelection();
-    click("cmdDelete");
-    EXPECT_EQ(folder.bytes("fPool.fil"), poolBytes(1, 20, {5}));
-    EXPECT_FALSE(folder.has("fCourt0.Fil"));
-    EXPECT_FALSE(folder.has("fCourtq0.Fil"));
-}
-
-// The set-up window with its real drawing and print-outs, on a printer that fails.
-class FailingPrinterTest : public app::testing::HubTest {
-protected:
-    FailingPrinterTest() {
-        registerSetupWindows(hub);
-        services.printerFails = true;
-    }
-    // Every file of the data folder with its bytes.
-    std::map<std::string, std::string> files() const {
-        std::map<std::string, std::string> all;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-            all[entry.path().filename().string()] = folder.bytes(entry.path().filename().string());
-        }
-        return all;
-    }
-};
-
-TEST_F(FailingPrinterTest, theLayoutPreviewChangesNoFileAndTheTicketsKeepTheStoredSetUp) {
-    folder.put("fInfo.fil", registry(kHost));
-    startAtSelection();
-    menu("itmSize");
-    set("TnName", "T1");
-    click("chkType(0)");
-    set("TnEntries", "9");
-    set("TnPtnr", "N");
-    set("TnCourts", "1-4");
-    const std::map<std::string, std::string> before = files();
-    click("cmdLayout");
-    EXPECT_EQ(services.lastMessage(), "Check Printer - Error");
-    EXPECT_EQ(shown().name(), "frmSize");
-    EXPECT_EQ(files(), before);
-
-    click("cmdPrint");
-    EXPECT_EQ(services.lastMessage(), "Size Error cmdPrint 21");
-    EXPECT_EQ(folder.bytes("fInfo.fil").substr(64, 64), record64("T1#Dbls#9#4#0#N#1#*#*#*#*#*#*#"));
-    EXPECT_TRUE(folder.has("fLine0.Fil"));
-    shown().fireTimer(shown().timer("Timer1"));
-    EXPECT_EQ(shown().name(), "frmSize");
-    EXPECT_TRUE(services.printed.empty());
 }
 
 }  // namespace

@@ -199,7 +199,7 @@ TEST(CourtFileNames, CarryTheSlotLessOne) {
     EXPECT_THROW(queueFileName(9), store::Error);
 }
 
-TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
+TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumberAndClearedAsBlank) {
     const CourtRecord record{7, "B ", "7", {12, 3}};
     inAction([&](store::Action& action) { writeCourt(action, 2, record); });
     const std::string bytes = m_folder.bytes("fCourt1.Fil");
@@ -216,7 +216,11 @@ TEST_F(CourtFilesTest, CourtRecordIsWrittenAtItsCourtNumber) {
         EXPECT_FALSE(readCourt(action, 2, 0));
         EXPECT_FALSE(readCourt(action, 2, 101));
         EXPECT_FALSE(readCourt(action, 3, 7));  // no file
+        // A cleared record is blank and reads as empty.
+        clearCourt(action, 2, 7);
+        EXPECT_FALSE(readCourt(action, 2, 7));
     });
+    EXPECT_EQ(m_folder.bytes("fCourt1.Fil").substr(6 * 128), std::string(128, ' '));
 }
 
 TEST(CourtText, EmptyPairFieldsAreWrittenAsASpace) {
@@ -281,16 +285,6 @@ TEST_F(CourtFilesTest, CourtRecordTooLongLosesOnlyWholeOldestFields) {
         EXPECT_THROW(writeCourt(action, 1, record), store::Error);
         EXPECT_THROW(clearCourt(action, 1, 101), store::Error);
     });
-}
-
-TEST_F(CourtFilesTest, ClearedCourtReadsAsEmpty) {
-    inAction([&](store::Action& action) {
-        writeCourt(action, 1, CourtRecord{2, "  ", "2", {}});
-        EXPECT_TRUE(readCourt(action, 1, 2));
-        clearCourt(action, 1, 2);
-        EXPECT_FALSE(readCourt(action, 1, 2));
-    });
-    EXPECT_EQ(m_folder.bytes("fCourt0.Fil").substr(128), std::string(128, ' '));
 }
 
 // ---- Court queue ----

@@ -215,48 +215,43 @@ TEST(FinishMatch, FullRecordDropsTheOldestHistoryPair) {
 
 // ---- Records written by set-up and the chart ----
 
-TEST(SetUpCourt, RecordsForEveryLayout) {
-    EXPECT_EQ(courtText(setUpCourt(4, kOne, {1, 8})), "5#4#B #4#1#8#*");
-    EXPECT_EQ(courtText(setUpCourt(4, kOne, {})), "3#4#  #4#*");
-    EXPECT_EQ(courtText(setUpCourt(12, kTwo, {1, 8}, {2, 7})), "7#12#BB#12#1#8#2#7#*");
-    EXPECT_EQ(courtText(setUpCourt(12, kTwo, {1, 8})), "5#12#B_#12#1#8#*");
-    EXPECT_EQ(courtText(setUpCourt(12, kTwo, {})), "3#12#  #12#*");
-    EXPECT_EQ(courtText(setUpCourt(12, kTwo, {}, {2, 7})), "5#12#B_#12#2#7#*");
-}
-
-TEST(AssignFreeCourt, GivesTheCourtItsPairsAndKeepsHistory) {
-    CourtPool pool;
-    CourtRecord fresh = unusedCourt(9);
-    assignFreeCourt(fresh, kOne, {3, 14}, {}, pool);
-    EXPECT_EQ(courtText(fresh), "5#9#B #9#3#14#*");
-    EXPECT_EQ(pool.state(9), kBusy);
-    CourtRecord used = court(5, "  ", {0, 0, 1, 2});
-    assignFreeCourt(used, kOne, {3, 14}, {}, pool);
-    EXPECT_EQ(courtText(used), "7#5#B #5#3#14#1#2#*");
-    CourtRecord twoEnds = court(6, "  ", {0, 0, 0, 0, 7, 8});
-    assignFreeCourt(twoEnds, kTwo, {3, 14}, {4, 13}, pool);
-    EXPECT_EQ(courtText(twoEnds), "9#6#BB#6#3#14#4#13#7#8#*");
-}
-
-TEST(ResetCourt, FreesTheCourtWithoutHistory) {
+// Set-up's records, a court given out by the chart (history kept), a forced default's reset and a cleared
+// history (current pairs kept).
+TEST(CourtRecords, WrittenBySetUpTheChartAndTheDirector) {
     CourtPool pool;
     pool.set(3, kBusy);
-    CourtRecord record = court(3, "B ", {1, 2, 5, 6});
-    resetCourt(record, pool);
-    EXPECT_EQ(courtText(record), "3#3#  #3#*");
+    const auto assigned = [&](CourtRecord r, CourtLayout layout, LinePair head, LinePair foot) {
+        assignFreeCourt(r, layout, head, foot, pool);
+        return r;
+    };
+    const auto reset = [&](CourtRecord r) {
+        resetCourt(r, pool);
+        return r;
+    };
+    const auto cleared = [](CourtRecord r, CourtLayout layout) {
+        clearHistory(r, layout);
+        return r;
+    };
+    const std::pair<CourtRecord, const char*> cases[] = {
+        {setUpCourt(4, kOne, {1, 8}), "5#4#B #4#1#8#*"},
+        {setUpCourt(4, kOne, {}), "3#4#  #4#*"},
+        {setUpCourt(12, kTwo, {1, 8}, {2, 7}), "7#12#BB#12#1#8#2#7#*"},
+        {setUpCourt(12, kTwo, {1, 8}), "5#12#B_#12#1#8#*"},
+        {setUpCourt(12, kTwo, {}), "3#12#  #12#*"},
+        {setUpCourt(12, kTwo, {}, {2, 7}), "5#12#B_#12#2#7#*"},
+        {assigned(unusedCourt(9), kOne, {3, 14}, {}), "5#9#B #9#3#14#*"},
+        {assigned(court(5, "  ", {0, 0, 1, 2}), kOne, {3, 14}, {}), "7#5#B #5#3#14#1#2#*"},
+        {assigned(court(6, "  ", {0, 0, 0, 0, 7, 8}), kTwo, {3, 14}, {4, 13}), "9#6#BB#6#3#14#4#13#7#8#*"},
+        {reset(court(3, "B ", {1, 2, 5, 6})), "3#3#  #3#*"},
+        {cleared(court(2, "B ", {1, 2, 5, 6, 7, 8}), kOne), "5#2#B #2#1#2#*"},
+        {cleared(court(2, "BB", {1, 2, 3, 4, 5, 6, 7, 8}), kTwo), "7#2#BB#2#1#2#3#4#*"},
+        {cleared(court(2, "B_", {1, 2}), kTwo), "5#2#B_#2#1#2#*"},
+    };
+    for (const auto& [record, text] : cases) {
+        EXPECT_EQ(courtText(record), text);
+    }
+    EXPECT_EQ(pool.state(9), kBusy);
     EXPECT_EQ(pool.state(3), kFree);
-}
-
-TEST(ClearHistory, KeepsTheCurrentPairs) {
-    CourtRecord walking = court(2, "B ", {1, 2, 5, 6, 7, 8});
-    clearHistory(walking, kOne);
-    EXPECT_EQ(courtText(walking), "5#2#B #2#1#2#*");
-    CourtRecord twoEnds = court(2, "BB", {1, 2, 3, 4, 5, 6, 7, 8});
-    clearHistory(twoEnds, kTwo);
-    EXPECT_EQ(courtText(twoEnds), "7#2#BB#2#1#2#3#4#*");
-    CourtRecord shortOne = court(2, "B_", {1, 2});
-    clearHistory(shortOne, kTwo);
-    EXPECT_EQ(courtText(shortOne), "5#2#B_#2#1#2#*");
 }
 
 // ---- Queue order and helpers ----

@@ -273,7 +273,10 @@ bool finishMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool
 void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, LinePair foot, CourtPool& pool) {
     putPair(court, CourtEnd::Head, head);
     court.state = "B ";
-    if (layout == CourtLayout::TwoPair) {
+    if (layout == CourtLayout::TwoPair && foot.empty()) {
+        emptyPair(court, CourtEnd::Foot);
+        court.state = "B_";
+    } else if (layout == CourtLayout::TwoPair) {
         putPair(court, CourtEnd::Foot, foot);
         court.state = "BB";
     }
@@ -284,6 +287,19 @@ void resetCourt(CourtRecord& court, CourtPool& pool) {
     court.lines.clear();
     court.state = std::string(kNotInUse);
     pool.set(court.court, PoolState::Available);
+}
+
+bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool) {
+    const Change* change = findChange(end == CourtEnd::Head ? kFinishedHead : kFinishedFoot, court.state);
+    if (change == nullptr || pairAt(court, end).empty() || !layoutHasEnd(layout, end)) {
+        return false;
+    }
+    emptyPair(court, end);
+    if (std::all_of(court.lines.begin(), court.lines.end(), [](int line) { return line == 0; })) {
+        court.lines.clear();
+    }
+    apply(*change, court, pool);
+    return true;
 }
 
 bool withdrawPair(CourtRecord& court, CourtEnd end, CourtPool& pool) {

@@ -91,12 +91,17 @@ bool returnToService(CourtRecord& court, CourtPool& pool);
 bool finishMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool);
 
 // A court given out by the chart from the pool: the first pair at the head with state "B " (LastField at
-// least 5); in the two-pair layout the second pair at the foot with state "BB" (LastField at least 7). An
-// existing record keeps its history. Pool state InUse.
+// least 5); in the two-pair layout the second pair at the foot with state "BB" (LastField at least 7), or,
+// without a second pair, the head pair alone with state "B_" (the last pair of an event need not wait for
+// a partner that never comes). An existing record keeps its history. Pool state InUse.
 void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, LinePair foot, CourtPool& pool);
 
 // A match that was never played (forced default): LastField 3, state "  ", pool Available.
 void resetCourt(CourtRecord& court, CourtPool& pool);
+// A match that was never played (forced default) leaves its end as a finished match does (step 8's state
+// changes and pool states), but its pair does not enter the history; the history already on the court
+// stays. A record left with no pair and no history goes back to LastField 3. Refused as step 8 refuses.
+bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool);
 // A corrected win takes back the assignment it made on a court in state "B ": the pair's fields become
 // empty, state "  ", pool Available; no history is added. Refused for any other state.
 bool withdrawPair(CourtRecord& court, CourtEnd end, CourtPool& pool);

@@ -164,31 +164,29 @@ TEST_F(SizeFormTest, groupsActAsRadioGroupsWithTheirNumberKeys) {
 TEST_F(SizeFormTest, enterTypesNothingAndAdvancesAlongTheChain) {
     openSize();
     set("TnName", "T1");
-    key("TnName", "Enter");
+    const struct {
+        const char* click;  // a box marked first, if any
+        const char* enterIn;
+        const char* next;
+    } steps[] = {
+        {"", "TnName", "chkCat(0)"},  // none marked: the first box
+        {"chkCat(1)", "chkCat(1)", "txtRnds"},
+        {"", "txtRnds", "chkType(0)"},
+        {"chkType(0)", "chkType(0)", "TnEntries"},
+        {"", "TnEntries", "TnPtnr"},  // doubles ask for partners
+        {"", "TnPtnr", "TnCourts"},
+        {"", "TnCourts", "cmdPrint"},
+        {"chkCat(0)", "chkCat(0)", "chkType(0)"},
+        {"chkType(2)", "TnEntries", "TnCourts"},  // singles skip the partners
+    };
+    for (const auto& step : steps) {
+        if (*step.click != '\0') {
+            click(step.click);
+        }
+        key(step.enterIn, "Enter");
+        EXPECT_EQ(shown().focused(), &c(step.next)) << step.enterIn;
+    }
     EXPECT_EQ(c("TnName").text, "T1");
-    EXPECT_EQ(shown().focused(), &c("chkCat(0)"));  // none marked: the first box
-
-    click("chkCat(1)");
-    key("chkCat(1)", "Enter");
-    EXPECT_EQ(shown().focused(), &c("txtRnds"));
-    key("txtRnds", "Enter");
-    EXPECT_EQ(shown().focused(), &c("chkType(0)"));
-    click("chkType(0)");
-    key("chkType(0)", "Enter");
-    EXPECT_EQ(shown().focused(), &c("TnEntries"));
-    key("TnEntries", "Enter");
-    EXPECT_EQ(shown().focused(), &c("TnPtnr"));  // doubles ask for partners
-    key("TnPtnr", "Enter");
-    EXPECT_EQ(shown().focused(), &c("TnCourts"));
-    key("TnCourts", "Enter");
-    EXPECT_EQ(shown().focused(), &c("cmdPrint"));
-
-    click("chkCat(0)");
-    key("chkCat(0)", "Enter");
-    EXPECT_EQ(shown().focused(), &c("chkType(0)"));
-    click("chkType(2)");
-    key("TnEntries", "Enter");
-    EXPECT_EQ(shown().focused(), &c("TnCourts"));  // singles skip the partners
 }
 
 TEST_F(SizeFormTest, typingReplacesTheOldValueAndLeavingCutsIt) {

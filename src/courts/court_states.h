@@ -96,11 +96,11 @@ bool finishMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool
 // a partner that never comes). An existing record keeps its history. Pool state InUse.
 void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, LinePair foot, CourtPool& pool);
 
-// A match that was never played (forced default): LastField 3, state "  ", pool Available.
+// Empties a court record, history included: LastField 3, state "  ", pool Available.
 void resetCourt(CourtRecord& court, CourtPool& pool);
-// A match that was never played (forced default) leaves its end as a finished match does (step 8's state
-// changes and pool states), but its pair does not enter the history; the history already on the court
-// stays. A record left with no pair and no history goes back to LastField 3. Refused as step 8 refuses.
+// A match that was never played (forced default) leaves its end with the state and pool state of a
+// finished match, but its pair does not enter the history; the history already on the court stays. A
+// record left with no pair and no history goes back to LastField 3. Refused where finishMatch refuses.
 bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool);
 // A corrected win takes back the assignment it made on a court in state "B ": the pair's fields become
 // empty, state "  ", pool Available; no history is added. Refused for any other state.

@@ -283,12 +283,6 @@ void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, Line
     pool.set(court.court, PoolState::InUse);
 }
 
-void resetCourt(CourtRecord& court, CourtPool& pool) {
-    court.lines.clear();
-    court.state = std::string(kNotInUse);
-    pool.set(court.court, PoolState::Available);
-}
-
 bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool) {
     const Change* change = findChange(end == CourtEnd::Head ? kFinishedHead : kFinishedFoot, court.state);
     if (change == nullptr || pairAt(court, end).empty() || !layoutHasEnd(layout, end)) {

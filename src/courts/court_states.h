@@ -96,8 +96,6 @@ bool finishMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool
 // a partner that never comes). An existing record keeps its history. Pool state InUse.
 void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, LinePair foot, CourtPool& pool);
 
-// Empties a court record, history included: LastField 3, state "  ", pool Available.
-void resetCourt(CourtRecord& court, CourtPool& pool);
 // A match that was never played (forced default) leaves its end with the state and pool state of a
 // finished match, but its pair does not enter the history; the history already on the court stays. A
 // record left with no pair and no history goes back to LastField 3. Refused where finishMatch refuses.

@@ -215,8 +215,8 @@ TEST(FinishMatch, FullRecordDropsTheOldestHistoryPair) {
 
 // ---- Records written by set-up and the chart ----
 
-// Set-up's records, a court given out by the chart (history kept), a forced default's reset and a cleared
-// history (current pairs kept).
+// Set-up's records, a court given out by the chart (history kept), a forfeited match (history kept, the
+// pair not added to it) and a cleared history (current pairs kept).
 TEST(CourtRecords, WrittenBySetUpTheChartAndTheDirector) {
     CourtPool pool;
     pool.set(3, kBusy);
@@ -224,8 +224,8 @@ TEST(CourtRecords, WrittenBySetUpTheChartAndTheDirector) {
         assignFreeCourt(r, layout, head, foot, pool);
         return r;
     };
-    const auto reset = [&](CourtRecord r) {
-        resetCourt(r, pool);
+    const auto forfeited = [&](CourtRecord r) {
+        forfeitMatch(r, CourtEnd::Head, kOne, pool);
         return r;
     };
     const auto cleared = [](CourtRecord r, CourtLayout layout) {
@@ -242,7 +242,7 @@ TEST(CourtRecords, WrittenBySetUpTheChartAndTheDirector) {
         {assigned(unusedCourt(9), kOne, {3, 14}, {}), "5#9#B #9#3#14#*"},
         {assigned(court(5, "  ", {0, 0, 1, 2}), kOne, {3, 14}, {}), "7#5#B #5#3#14#1#2#*"},
         {assigned(court(6, "  ", {0, 0, 0, 0, 7, 8}), kTwo, {3, 14}, {4, 13}), "9#6#BB#6#3#14#4#13#7#8#*"},
-        {reset(court(3, "B ", {1, 2, 5, 6})), "3#3#  #3#*"},
+        {forfeited(court(3, "B ", {1, 2, 5, 6})), "7#3#  #3# # #5#6#*"},
         {cleared(court(2, "B ", {1, 2, 5, 6, 7, 8}), kOne), "5#2#B #2#1#2#*"},
         {cleared(court(2, "BB", {1, 2, 3, 4, 5, 6, 7, 8}), kTwo), "7#2#BB#2#1#2#3#4#*"},
         {cleared(court(2, "B_", {1, 2}), kTwo), "5#2#B_#2#1#2#*"},

@@ -7,8 +7,8 @@ namespace tallyvex::tournament {
 namespace {
 
 // By SlotFile, in the order of its values.
-constexpr std::array<std::string_view, kSlotFiles.size()> kPrefixes = {"fCourt", "fCourtq", "fChart",
-                                                                       "fLine",  "fFees",   "fName"};
+constexpr std::array<std::string_view, kSlotFiles.size()> kPrefixes = {"fCourt", "fCourtq", "fChart", "fLine",
+                                                                       "fFees",  "fName",   "fChOpt"};
 
 }  // namespace
 

@@ -11,17 +11,19 @@ namespace tallyvex::tournament {
 inline constexpr int kSlotCount = 8;
 
 enum class SlotFile {
-    Court,       // "fCourt": the tournament's court records
-    CourtQueue,  // "fCourtq": its court queue
-    Chart,       // "fChart": the elimination chart, or the grid of a round robin
-    Line,        // "fLine": the team of each chart line
-    Fees,        // "fFees": fees and prize money
-    Name,        // "fName": the name list
+    Court,         // "fCourt": the tournament's court records
+    CourtQueue,    // "fCourtq": its court queue
+    Chart,         // "fChart": the elimination chart, or the grid of a round robin
+    Line,          // "fLine": the team of each chart line
+    Fees,          // "fFees": fees and prize money
+    Name,          // "fName": the name list
+    ChartOptions,  // "fChOpt": the chart's option flags
 };
 
 // Every kind, in the order of their values, which is the order a deleted tournament's files go.
-inline constexpr std::array<SlotFile, 6> kSlotFiles = {SlotFile::Court, SlotFile::CourtQueue, SlotFile::Chart,
-                                                       SlotFile::Line,  SlotFile::Fees,       SlotFile::Name};
+inline constexpr std::array<SlotFile, 7> kSlotFiles = {
+    SlotFile::Court, SlotFile::CourtQueue, SlotFile::Chart,       SlotFile::Line,
+    SlotFile::Fees,  SlotFile::Name,       SlotFile::ChartOptions};
 
 std::string_view slotFilePrefix(SlotFile file);
 

@@ -12,9 +12,10 @@ using testing::DataFolderTest;
 
 TEST(SlotFiles, EveryKindCarriesTheSlotLessOneAndOtherSlotsAreRefused) {
     const std::pair<SlotFile, const char*> cases[] = {
-        {SlotFile::Court, "fCourt7.Fil"}, {SlotFile::CourtQueue, "fCourtq7.Fil"},
-        {SlotFile::Chart, "fChart7.Fil"}, {SlotFile::Line, "fLine7.Fil"},
-        {SlotFile::Fees, "fFees7.Fil"},   {SlotFile::Name, "fName7.Fil"},
+        {SlotFile::Court, "fCourt7.Fil"},        {SlotFile::CourtQueue, "fCourtq7.Fil"},
+        {SlotFile::Chart, "fChart7.Fil"},        {SlotFile::Line, "fLine7.Fil"},
+        {SlotFile::Fees, "fFees7.Fil"},          {SlotFile::Name, "fName7.Fil"},
+        {SlotFile::ChartOptions, "fChOpt7.Fil"},
     };
     for (const auto& [file, name] : cases) {
         EXPECT_EQ(slotFileName(file, 8), name);

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "store/action.h"
+#include "tournament/slot_files.h"
 
 namespace tallyvex::app {
 
 inline constexpr std::string_view kRegistryFile = "fInfo.fil";
 inline constexpr std::size_t kRegistryRecordLength = 64;
-inline constexpr int kSlotCount = 8;
+using tournament::kSlotCount;
 inline constexpr std::size_t kSlotFieldCount = 13;
 // The selection window looks only at the start of a slot record: its fields 0 to 6 always fit.
 inline constexpr std::size_t kSlotSummaryChars = 46;

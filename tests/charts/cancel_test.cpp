@@ -1,9 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <sstream>
 #include <string>
+#include <tuple>
 
+#include "charts/bracket.h"
+#include "charts/cancel.h"
+#include "charts/chart_file.h"
 #include "charts/chart_options.h"
+#include "courts/court_files.h"
+#include "store/packed.h"
 #include "support/data_folder_test.h"
+#include "tournament/line_file.h"
 
 namespace tallyvex::charts {
 namespace {
@@ -29,6 +40,242 @@ TEST_F(ChartOptionsTest, FlagsAreKeptPerSlotAndDamageReadsAsAllOff) {
     for (const char* damaged : {"1#0", "1#x#1", "1#1#1#1", "", "2#0#0"}) {
         folder.put("fChOpt1.Fil", damaged);
         act([&](store::Action& a) { EXPECT_EQ(flags(readChartOptions(a, 2)), "000") << damaged; });
+    }
+}
+
+class CancelTest : public testing::DataFolderTest {
+public:
+    ChartTournament t{1, 3, 8, courts::CourtLayout::OnePair};
+
+    // The files the set-up leaves for 2^B teams that all play round 1: pair k (lines 2k - 1, 2k) plays on
+    // court order[k], or waits in the queue; courts 1 to `lastCourt` belong to the host.
+    void setUp(int rounds, const std::vector<int>& order, int lastCourt) {
+        t.rounds = rounds;
+        t.teams = chartSize(rounds);
+        act([&](store::Action& a) {
+            std::vector<std::string> chart;
+            for (int r = 1; r <= levelRange(10 + rounds).last; ++r) {
+                const int line = r - levelRange(rounds).first + 1;
+                chart.push_back(positionText(r, line >= 1 && line <= t.teams ? std::to_string(line) : "000"));
+            }
+            replaceChartFile(a, t.slot, chart);
+            courts::CourtPool pool = courts::hostPool(1, lastCourt);
+            courts::CourtQueue queue{lastCourt, t.teams, {}};
+            for (int k = 0; k < t.teams / 2; ++k) {
+                const int court = static_cast<std::size_t>(k) < order.size() ? order[k] : 0;
+                for (const int line : {2 * k + 1, 2 * k + 2}) {
+                    team(a, line, rounds, 1, 1, court);
+                }
+                if (court == 0) {
+                    courts::appendPair(queue, {2 * k + 1, 2 * k + 2});
+                } else {
+                    courts::writeCourt(a, t.slot,
+                                       courts::setUpCourt(court, t.layout, {2 * k + 1, 2 * k + 2}));
+                    pool.set(court, courts::PoolState::InUse);
+                }
+            }
+            courts::writeQueue(a, t.slot, queue);
+            courts::writePool(a, pool);
+        });
+    }
+    // Sixteen teams whose round-1 courts are all done; court 9 is free.
+    void setUpByes() {
+        setUp(4, {1, 2, 3, 4, 5, 6, 7, 8}, 9);
+        act([&](store::Action& a) {
+            for (int c = 1; c <= 8; ++c) {
+                courts::writeCourt(a, t.slot, courts::CourtRecord{c, "  ", std::to_string(c), {}});
+            }
+        });
+    }
+    void team(store::Action& a, int line, int level, int entry, int round, int court = 0) {
+        tournament::writeTeamRecord(a, t.slot, line + 1,
+                                    {"*", std::to_string(level), std::to_string(entry), std::to_string(round),
+                                     std::to_string(court), "H", "P" + std::to_string(line)},
+                                    tournament::RecordEnd::Closed);
+    }
+    // "17=1" puts line 1 at record 17; "4:3,2,2" gives line 4 level 3, entry round 2, round 2, no court.
+    void draw(std::string_view text) {
+        act([&](store::Action& a) {
+            std::istringstream in{std::string(text)};
+            for (std::string item; in >> item;) {
+                int n[4] = {};
+                if (std::sscanf(item.c_str(), "%d=%d", &n[0], &n[1]) == 2) {
+                    writePosition(a, t.slot, Position{n[0], n[1], "0"});
+                } else if (std::sscanf(item.c_str(), "%d:%d,%d,%d", &n[0], &n[1], &n[2], &n[3]) == 4) {
+                    team(a, n[0], n[1], n[2], n[3]);
+                }
+            }
+        });
+    }
+    void win(int winnerRecord, int round) {
+        act([&](store::Action& a) {
+            int stage = 0;
+            advance(a, t, matchOf(a, t, winnerRecord, round), {}, stage);
+        });
+    }
+    CancelResult cancel(int advancedRecord, int line) {
+        CancelResult result;
+        act([&](store::Action& a) {
+            int stage = 0;
+            result = cancelWin(a, t, advancedRecord, line, stage);
+        });
+        return result;
+    }
+
+    std::string record(const std::string& file, std::size_t length, int n) const {
+        const std::string bytes = folder.bytes(file).substr((n - 1) * length, length);
+        return bytes.substr(0, bytes.find_last_not_of(' ') + 1);
+    }
+    // Expected records, separated by ", ": chart positions ("17#1#0#*"), team records ("*#3#1#1#0#H#P1#*",
+    // line 1 by its name) and court records ("C1=7#1#  #1#*").
+    void expectRecords(const std::string& expected) const {
+        std::istringstream in(expected);
+        for (std::string text; std::getline(in, text, ',');) {
+            text = store::trim(text);
+            if (text[0] == '*') {
+                const int line = store::fieldInt(text.substr(text.find("#P") + 2));
+                EXPECT_EQ(record(tournament::lineFileName(t.slot), tournament::kLineRecordLength, line + 1),
+                          text);
+            } else if (text[0] == 'C') {
+                const int court = store::fieldInt(text.substr(1));
+                EXPECT_EQ(record(courts::courtFileName(t.slot), courts::kCourtRecordLength, court),
+                          text.substr(text.find('=') + 1));
+            } else {
+                EXPECT_EQ(record(chartFileName(t.slot), kChartRecordLength, store::fieldInt(text)), text);
+            }
+        }
+    }
+    std::string queue() const { return record(courts::queueFileName(t.slot), courts::kQueueRecordLength, 1); }
+    std::string pool() const { return folder.bytes(std::string(courts::kPoolFile)).substr(0, 10); }
+    std::map<std::string, std::string> files() const {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            all[entry.path().filename().string()] = folder.bytes(entry.path().filename().string());
+        }
+        return all;
+    }
+};
+
+// Both next matches were given courts 1 and 3; taking back line 3's win frees both and reopens the match.
+TEST_F(CancelTest, AFirstRoundWinIsTakenBackWithTheCourtsItGaveOut) {
+    setUp(3, {1, 3, 2, 4}, 5);
+    win(17, 1);
+    EXPECT_EQ(cancel(10, 3).outcome, CancelResult::Outcome::NothingToCancel);
+    win(19, 1);
+    expectRecords("C1=7#1#B #1#1#3#1#2#*, C3=7#3#B #3#2#4#3#4#*");
+    EXPECT_EQ(pool(), "1#1#1#1#0#");
+    EXPECT_EQ(cancel(10, 3).outcome, CancelResult::Outcome::Cancelled);
+    expectRecords(
+        "10#0#0#*, 19#3#0#*, 20#4#0#*, 9#1#0, 13#2#0, 14#4#0, C1=7#1#  #1# # #1#2#*, C3=7#3#  #3# # #3#4#*, "
+        "*#3#1#1#0# #P3#*, *#3#1#1#0# #P4#*, *#2#1#2#0# #P1#*, *#12#1#2#0# #P2#*");
+    EXPECT_EQ(pool(), "0#1#0#1#0#");
+    EXPECT_EQ(queue(), "2#5#8#*");
+    // Entered again, the same win gives the same courts.
+    win(19, 1);
+    expectRecords("10#3#0, C1=7#1#B #1#1#3#1#2#*, C3=7#3#B #3#2#4#3#4#*");
+}
+
+// A win whose next match waits in the queue is refused until the match has a court.
+TEST_F(CancelTest, AQueuedNextMatchRefusesTheCancellationWritingNothing) {
+    setUp(3, {1, 2}, 2);
+    win(17, 1);
+    win(19, 1);
+    EXPECT_EQ(queue(), "6#2#8#1#3#2#4#*");
+    const auto before = files();
+    for (const auto& [record, line] : {std::pair{10, 3}, {9, 1}}) {
+        const CancelResult result = cancel(record, line);
+        EXPECT_EQ(result.outcome, CancelResult::Outcome::LineQueued);
+        EXPECT_EQ(result.message, "Line already on Queue");
+    }
+    EXPECT_EQ(files(), before);
+}
+
+TEST_F(CancelTest, AFinalIsReopenedWithoutAPositionBeyondIt) {
+    setUp(3, {1, 3, 2, 4}, 4);
+    draw("5=1 6=3 1:1,1,3 3:1,1,3 3=7");
+    win(6, 3);
+    EXPECT_EQ(cancel(3, 3).outcome, CancelResult::Outcome::Cancelled);
+    expectRecords("5#1#0#*, 6#3#0#*, 3#7#0, *#1#1#3#0#H#P1#*, *#1#1#3#0#H#P3#*");
+}
+
+// A team with a bye that lost in round 2 leaves the consolation again; the first-round loser already
+// beside it stays, and the court their match was given is freed although the winner's next match is open.
+TEST_F(CancelTest, ARoundTwoByeIsTakenBackKeepingTheFirstRoundLoser) {
+    setUpByes();
+    draw("17=1 18=4 25=2 1:3,1,2 4:3,2,2 2:13,1,2");
+    win(17, 2);
+    expectRecords("18#4#0%, 26#4#0, C9=5#9#B #9#2#4#*");
+    EXPECT_EQ(cancel(9, 1).outcome, CancelResult::Outcome::Cancelled);
+    expectRecords(
+        "9#0#0#*, 17#1#0#*, 18#4#0#*, 25#2#0, 26#0#0, C9=5#9#  #9# # #*, *#3#1#2#0#H#P1#*, "
+        "*#3#2#2#0# #P4#*, *#13#1#2#0# #P2#*");
+
+    // The team with the bye won: its bye in the consolation goes, and the team that moved on past it comes
+    // back.
+    setUpByes();
+    draw("17=2 18=3 26=5 14=9 2:3,2,2 3:3,1,2 5:13,1,2");
+    win(17, 2);
+    expectRecords("17#2#0&, 25#999#0, 13#5#0, C9=5#9#B #9#5#9#*");
+    EXPECT_EQ(cancel(9, 2).outcome, CancelResult::Outcome::Cancelled);
+    expectRecords(
+        "9#0#0#*, 17#2#0#*, 18#3#0#*, 25#0#0, 26#5#0, 13#0#0, C9=5#9#  #9# # #*, *#3#2#2#0#H#P2#*, "
+        "*#3#1#2#0#H#P3#*, *#13#1#2#0# #P5#*, *#4#1#1#0# #P9#*");
+}
+
+TEST_F(CancelTest, AConsolationResultIsTakenBack) {
+    setUp(3, {1, 3, 2, 4}, 5);
+    win(17, 1);
+    win(19, 1);
+    win(13, 2);
+    expectRecords("13#2#W, 7#2#0, 3#4#0");
+    EXPECT_EQ(cancel(7, 2).outcome, CancelResult::Outcome::Cancelled);
+    expectRecords("7#0#0#*, 13#2#0#*, 14#4#0#*, *#12#1#2#0# #P2#*, *#12#1#2#0# #P4#*");
+}
+
+TEST_F(CancelTest, AShortOrGarbledRecordStopsTheCancellation) {
+    const std::string chartFile = chartFileName(1), lineFile = tournament::lineFileName(1);
+    const std::tuple<const std::string&, std::size_t, int, const char*, const char*> table[] = {
+        {chartFile, 10, 18, "18#2#X", "Chart record 18 is garbled"},
+        {chartFile, 10, 9, "9", "Chart record 9 holds no position"},
+        {lineFile, 60, 3, "*#x#1#1#1#H#P2#", "The team record of line 2 is garbled"},
+    };
+    for (const auto& [file, length, n, text, message] : table) {
+        setUp(3, {1, 3, 2, 4}, 4);
+        win(17, 1);
+        act([&](store::Action& a) { store::RecordFile(a, file, length).write(n, text); });
+        store::Action action(dir);
+        int stage = 0;
+        try {
+            cancelWin(action, t, 9, 1, stage);
+            ADD_FAILURE() << message;
+        } catch (const store::Error& e) {
+            EXPECT_EQ(e.message(), message);
+        }
+    }
+}
+
+TEST(PositionEditor, KeepsTheRecordNumberAndRefusesWhatIsNoPositionOfTheChart) {
+    const std::pair<const char*, const char*> table[] = {
+        {"17#5#W", "17#5#W"},
+        {"99#5#L", "17#5#L"},
+        {"#0#0", "17#0#0"},
+        {"17#999#0%", "17#999#0%"},
+        {"17#9999#L  ", "17#9999#L"},
+        {"1#8#0&#*", "17#8#0&#*"},
+        {"17#9#W", ""},
+        {"17#-1#W", ""},
+        {"17#5#X", ""},
+        {"17#5", ""},
+        {"175W", ""},
+        {"17#9999#0%#*", ""},
+        {"17#5#W#x", ""},
+        {"17# 5#W", ""},
+    };
+    for (const auto& [typed, written] : table) {
+        std::string refusal;
+        const std::optional<std::string> text = editedPositionText(17, typed, 3, refusal);
+        EXPECT_EQ(text.value_or(""), written) << typed;
+        EXPECT_EQ(refusal.empty(), text.has_value()) << typed;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/hub.h"
+#include "charts/chart_form.h"
 #include "demo_script.h"
 #include "players/player_csv.h"
 #include "players/players_form.h"
@@ -107,6 +108,7 @@ void registerWindows(app::Hub& hub) {
     app::registerAppWindows(hub);
     setup::registerSetupWindows(hub);
     players::registerPlayersWindows(hub);
+    charts::registerChartWindows(hub);
 }
 
 std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& dir) {

@@ -1,0 +1,525 @@
+#include "charts/chart_form.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "app/hub.h"
+#include "app/registry.h"
+#include "app/shared_menus.h"
+#include "charts/bracket.h"
+#include "charts/chart_file.h"
+#include "charts/chart_options.h"
+#include "courts/court_states.h"
+#include "store/error.h"
+#include "store/packed.h"
+#include "tournament/line_file.h"
+
+namespace tallyvex::charts {
+
+using namespace texts;
+
+namespace {
+
+using ui::Event;
+using ui::EventArgs;
+
+constexpr const char* kHelpDefault = "To force a default, press 'Shift' and click the Player Name.";
+constexpr const char* kHelpCancel = "To Cancel an Incorrect Winner, press 'Shift' and click Player Name.";
+constexpr const char* kHelpSwitch =
+    "Dbl Click Switches to Preceding (B) or Succeeding (F) Adjacent Tournament";
+constexpr const char* kHelpEditor =
+    "Read instructions in Help before making any changes, otherwise you may be in deep doodoo!!!";
+
+// The first scrolled chart: below 32 teams every round fits in the five columns.
+constexpr int kScrolledRounds = 5;
+constexpr double kAlarmFont = 12;
+constexpr double kMessageFont = 8;
+
+// A box shows a team when its text starts with a line number; an empty box, a bye and a forfeit do not.
+bool showsTeam(const ui::Control* box) {
+    return store::fieldInt(box->text) != 0;
+}
+
+// "Ann Lee " -> "A. Lee ": the initial, ". " and what follows the first blank.
+std::string shortName(std::string_view name) {
+    if (name.empty()) {
+        return "";
+    }
+    const std::size_t blank = name.find(' ');
+    const std::string_view rest = blank == std::string_view::npos ? name : name.substr(blank + 1);
+    return std::string(1, name.front()) + ". " + std::string(rest);
+}
+
+}  // namespace
+
+std::string shortNames(const std::string& names) {
+    const std::size_t amp = names.find('&');
+    if (amp == std::string::npos) {
+        return names;
+    }
+    const std::string_view all(names);
+    std::string_view second = all.substr(amp + 1);
+    if (second.starts_with(' ')) {
+        second.remove_prefix(1);
+    }
+    return shortName(all.substr(0, amp)) + " " + shortName(second);
+}
+
+ChartForm::ChartForm(app::Hub& hub)
+    : ui::Form(hub, std::string(app::windows::kCharts), "Elimination Chart"), m_hub(hub) {
+    width = 10000;
+    height = 7100;
+    addControls();
+    app::SharedLayout layout;
+    layout.ptrLeft = 8800;
+    layout.ptrTop = 60;
+    layout.ptrWidth = 1100;
+    layout.toolLeft = 7050;
+    layout.toolTop = 6400;
+    layout.toolWidth = 900;
+    layout.toolHeight = 280;
+    layout.toolGap = 50;
+    app::installSharedParts(*this, m_hub, layout);
+
+    addMenuItem("mnuOptions", "itmCons", "&Omit Consolation");
+    addMenuItem("mnuOptions", "itmThird", "Omit 3rd/4th &Place");
+    addMenuItem("mnuOptions", "itmSemi", "&Semi-Final Finish");
+    onMenu("itmCons", [this] { toggleOption(&ChartOptions::omitConsolation); });
+    onMenu("itmThird", [this] { toggleOption(&ChartOptions::omitThirdPlace); });
+    onMenu("itmSemi", [this] { toggleOption(&ChartOptions::semiFinalFinish); });
+
+    for (int k = 1; k <= kColumns; ++k) {
+        const std::string name = "t" + std::to_string(k);
+        on(Event::DblClick, name, [this, k](EventArgs& e) { boxDblClick(k, e.index); });
+        on(Event::Click, name, [this, k](EventArgs& e) { boxClick(k, e.index, e.shift); });
+    }
+    on(Event::MouseMove, "t1", [this](EventArgs&) { setHelp(kHelpDefault); });
+    on(Event::MouseMove, "t2", [this](EventArgs&) { setHelp(kHelpCancel); });
+    on(Event::MouseMove, "t3", [this](EventArgs&) { setHelp(""); });
+    on(Event::MouseMove, "txtChng", [this](EventArgs&) { setHelp(kHelpSwitch); });
+    on(Event::GotFocus, "txtGlitch", [this](EventArgs&) { setHelp(kHelpEditor); });
+    on(Event::DblClick, "t6", [this](EventArgs& e) { thirdPlaceDblClick(e.index); });
+    on(Event::Change, "scrlRnd", [this](EventArgs& e) { scrollRounds(e.control->value); });
+    on(Event::Change, "scrlGrp", [this](EventArgs& e) { scrollGroups(e.control->value); });
+    on(Event::Click, "cmbWin", [this](EventArgs&) { m_cmbWin->text = kDisplayFinalistsPicked; });
+}
+
+void ChartForm::load() {
+    const app::SelectedTournament& t = m_hub.selected();
+    m_slot = t.slot;
+    m_txtTitle->text = t.number;
+    m_rounds = store::fieldInt(t.rounds, 100);
+    m_teams = store::fieldInt(t.teams, 1000);
+    m_group = 1;
+    // Only a chart of 32 teams or more scrolls by rounds: its first column goes as far as round B - 3.
+    const int lastFirstRound = m_rounds >= kScrolledRounds ? m_rounds - 3 : 1;
+    m_firstRound = std::clamp(t.currentRound, 1, lastFirstRound);
+    app::showPrinterState(*this, m_hub.printerOff());
+    m_shown = loadChart();
+    m_scrlRnd->max = lastFirstRound;
+    m_scrlRnd->value = m_firstRound;
+    m_scrlGrp->max = m_rounds >= kScrolledRounds ? 1 << (m_rounds - 4) : 1;
+    m_scrlGrp->value = m_group;
+    showColumnsInUse();
+    if (m_shown) {
+        refresh(true);
+    }
+}
+
+bool ChartForm::loadChart() {
+    enum class Start { SetSize, FinishNames, Ready } start = Start::SetSize;
+    ChartOptions options;
+    const bool read = m_hub.runUnstagedAction(kLoadError, [&](store::Action& action) {
+        if (!chartWritten(action, m_slot)) {
+            return;
+        }
+        start = Start::FinishNames;
+        if (!tournament::readLineHeader(action, m_slot).namesPlaced) {
+            return;
+        }
+        if (m_rounds < kMinRounds || m_rounds > kMaxRounds) {
+            throw store::Error("A chart has 2 to 7 rounds, not " + std::to_string(m_rounds),
+                               std::string(app::kRegistryFile));
+        }
+        options = readChartOptions(action, m_slot);
+        start = Start::Ready;
+    });
+    if (!read) {
+        return false;
+    }
+    if (start != Start::Ready) {
+        showMessage(start == Start::SetSize ? kSetSize : kFinishNames, true);
+        return false;
+    }
+    m_options = options;
+    // A chart of 4 to 7 teams has no semi-final finish.
+    if (m_teams >= 4 && m_teams <= 7) {
+        m_options.semiFinalFinish = false;
+    }
+    showOptions();
+    return true;
+}
+
+void ChartForm::refresh(bool loading) {
+    View view;
+    const bool read = loading ? m_hub.runUnstagedAction(kLoadError,
+                                                        [&](store::Action& action) {
+                                                            int stage = 0;
+                                                            view = readView(action, stage);
+                                                        })
+                              : m_hub.runAction(kDrawError, [&](store::Action& action, int& stage) {
+                                    view = readView(action, stage);
+                                });
+    if (!read) {
+        if (loading) {
+            m_shown = false;
+            showColumnsInUse();
+        }
+        return;
+    }
+    for (std::size_t col = 0; col < m_boxes.size(); ++col) {
+        for (std::size_t j = 0; j < m_boxes[col].size(); ++j) {
+            m_boxes[col][j]->text = view.boxes[col][j];
+            m_boxes[col][j]->tip = view.boxes[col][j];
+        }
+        for (std::size_t i = 0; i < m_courts[col].size(); ++i) {
+            m_courts[col][i]->text = view.courts[col][i];
+        }
+        m_cmdRnd[col]->text = "Print Round " + std::to_string(m_firstRound + static_cast<int>(col));
+    }
+    m_slots = view.slots;
+    for (std::size_t i = 0; i < m_t6.size(); ++i) {
+        m_t6[i]->text = view.thirdPlace[i];
+        m_t6[i]->tip = view.thirdPlace[i];
+    }
+    for (std::size_t i = 0; i < m_c6.size(); ++i) {
+        m_c6[i]->text = view.thirdPlaceCourts[i];
+    }
+    m_cmbWin->items = view.finalists;
+    m_cmbWin->listIndex = -1;
+    m_cmbWin->text = m_options.semiFinalFinish ? kSemiFinalists : kDisplayFinalists;
+    // A chart of 4 shows its finalists in the third column, beyond its final.
+    if (m_rounds == kMinRounds) {
+        for (std::size_t i = 0; i < view.finalistBoxes.size(); ++i) {
+            m_boxes[2][i]->text = view.finalistBoxes[i];
+            m_boxes[2][i]->visible = true;
+        }
+        drawBracketLines();
+    }
+}
+
+ChartForm::View ChartForm::readView(store::Action& action, int& stage) const {
+    View v;
+    for (std::size_t col = 0; col < m_boxes.size(); ++col) {
+        v.boxes[col].assign(m_boxes[col].size(), "");
+        v.courts[col].assign(m_courts[col].size(), "");
+    }
+    const auto position = [&](int record) {
+        std::optional<Position> p = readPosition(action, m_slot, record);
+        const bool lineFits = p && (p->line == kNoLine || p->line == kByeLine || p->line == kForfeitLine ||
+                                    (p->line >= 1 && p->line <= chartSize(m_rounds)));
+        if (!lineFits) {
+            throw store::Error("Chart record " + std::to_string(record) + " is garbled",
+                               chartFileName(m_slot));
+        }
+        return *p;
+    };
+    const auto team = [&](int line) {
+        if (!tournament::teamRecordWritten(action, m_slot, line + 1)) {
+            throw store::Error("The line file holds no team for line " + std::to_string(line),
+                               tournament::lineFileName(m_slot));
+        }
+        return tournament::readTeamFields(action, m_slot, line + 1);
+    };
+    const auto courtShown = [](const std::string& court) {
+        const std::string shown = store::trim(court);
+        return shown == "0" ? std::string(" ") : shown;
+    };
+
+    stage = 1;
+    for (int event = 0; event < 2; ++event) {
+        for (int k = 1; k <= kColumns; ++k) {
+            const int round = m_firstRound + k - 1;
+            const int shown = shownBoxes(k);
+            if (shown == 0) {
+                break;
+            }
+            const auto col = static_cast<std::size_t>(k - 1);
+            const int n = kFirstColumnBoxes >> (k - 1);
+            const int level = event == 0 ? mainLevel(m_rounds, round) : consolationLevel(m_rounds, round);
+            const int first = levelRange(level).first + (m_group - 1) * n;
+            for (int i = 0; i < shown; ++i) {
+                const Position p = position(first + i);
+                if (k == 1) {
+                    v.slots[static_cast<std::size_t>(event * kFirstColumnBoxes + i)] = p.record;
+                }
+                const auto box = static_cast<std::size_t>(event * n + i);
+                const auto label = static_cast<std::size_t>(k == kColumns ? event : event * (n / 2) + i / 2);
+                if (p.line == kByeLine) {
+                    v.boxes[col][box] = kBye;
+                } else if (p.line == kForfeitLine) {
+                    v.boxes[col][box] = kForfeit;
+                } else if (p.line != kNoLine) {
+                    const std::vector<std::string> fields = team(p.line);
+                    v.boxes[col][box] = std::to_string(p.line) + " " +
+                                        shortNames(store::trim(fields[tournament::kTeamNames]));
+                    const bool playsHere = store::fieldInt(fields[tournament::kTeamRound]) == round;
+                    v.courts[col][label] = playsHere ? courtShown(fields[tournament::kTeamCourt]) : "";
+                }
+            }
+        }
+    }
+
+    stage = 2;
+    const auto stored = [&](int line) {
+        return std::to_string(line) + " " + store::trim(team(line)[tournament::kTeamNames]);
+    };
+    if (!m_options.semiFinalFinish) {
+        for (int m = 0; m < 4; ++m) {
+            const Position p = position(m + 1);
+            const auto pair = static_cast<std::size_t>(m / 2);
+            if (!p.holdsTeam()) {
+                v.thirdPlaceCourts[pair].clear();
+                continue;
+            }
+            v.thirdPlace[static_cast<std::size_t>(m)] = stored(p.line);
+            v.thirdPlaceCourts[pair] = courtShown(team(p.line)[tournament::kTeamCourt]);
+            if (p.won()) {
+                v.thirdPlace[4 + pair] = stored(p.line);
+            }
+        }
+    }
+
+    stage = 3;
+    std::array<Position, 8> eight;
+    const int firstRecord = m_options.semiFinalFinish ? 9 : 1;
+    for (std::size_t i = 0; i < eight.size(); ++i) {
+        eight[i] = position(firstRecord + static_cast<int>(i));
+    }
+    const std::optional<Finalists> finalists =
+        m_options.semiFinalFinish ? std::optional<Finalists>(semiFinalistsOf(eight)) : finalistsOf(eight);
+    if (finalists) {
+        for (std::size_t i = 0; i < finalists->size(); ++i) {
+            const int line = (*finalists)[i];
+            if (line < 1 || line > chartSize(m_rounds)) {
+                continue;
+            }
+            const std::string place = m_options.semiFinalFinish ? "  " : std::to_string(i % 4 + 1);
+            v.finalists.push_back((i < 4 ? " Main: " : " Cons: ") + place + " " + stored(line));
+            v.finalistBoxes[i] = stored(line);
+        }
+    }
+    return v;
+}
+
+void ChartForm::showMessage(const std::string& text, bool alarm) {
+    m_msgBx->text = text;
+    m_msgBx->foreColor = alarm ? ui::colors::kRed : ui::colors::kBlack;
+    m_msgBx->fontSize = alarm ? kAlarmFont : kMessageFont;
+    if (alarm) {
+        m_hub.services().beep();
+    }
+}
+
+void ChartForm::setHelp(const std::string& text) {
+    m_lblHelp->text = text;
+}
+
+ChartTournament ChartForm::tournament() const {
+    return ChartTournament{m_slot, m_rounds, m_teams, courts::layoutOf(m_hub.selected().type)};
+}
+
+bool ChartForm::matchOpen(int column, int box) const {
+    const auto col = static_cast<std::size_t>(column - 1);
+    const auto& boxes = m_boxes[col];
+    return showsTeam(boxes[static_cast<std::size_t>(box)]) &&
+           showsTeam(boxes[static_cast<std::size_t>(box ^ 1)]) &&
+           !showsTeam(m_boxes[col + 1][static_cast<std::size_t>(box / 2)]);
+}
+
+int ChartForm::recordOf(int column, int box) const {
+    const int firstColumnBox = box << (column - 1);
+    const int slot = m_slots[static_cast<std::size_t>(firstColumnBox)];
+    return slot == 0 ? 0 : columnRecord(slot, column);
+}
+
+void ChartForm::boxDblClick(int column, int box) {
+    if (!m_shown) {
+        return;
+    }
+    if (column == kColumns) {
+        m_hub.services().messageBox(kNextRoundHidden);
+        return;
+    }
+    if (matchOpen(column, box)) {
+        enterWinner(column, box, false);
+    }
+}
+
+void ChartForm::boxClick(int column, int box, bool shift) {
+    if (!m_shown || !shift || column != 1 || !matchOpen(column, box)) {
+        return;
+    }
+    // A forced default is asked only while round 1 is shown in a chart of 16 teams or more.
+    if (m_rounds <= 3 || m_firstRound != 1) {
+        return;
+    }
+    const bool forced =
+        m_hub.services().messageBox(kForcedDefaultQuestion, ui::Buttons::OKCancel) == ui::Answer::OK;
+    enterWinner(column, box, forced);
+}
+
+void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
+    const int record = recordOf(column, box);
+    if (record == 0) {
+        return;
+    }
+    const ChartTournament t = tournament();
+    const int round = m_firstRound + column - 1;
+    std::optional<AdvanceResult> result;
+    const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
+        stage = 1;
+        Match match = matchOf(action, t, record, round);
+        // A decided match changes only through its cancellation.
+        for (const int decided : {match.winnerRecord, match.loserRecord}) {
+            const std::optional<Position> p = readPosition(action, m_slot, decided);
+            if (p && (p->won() || p->state.starts_with(kLost))) {
+                return;
+            }
+        }
+        match.forcedDefault = forcedDefault;
+        result = advance(action, t, match, m_options, stage);
+    });
+    if (done && result) {
+        showAdvance(*result);
+        refresh();
+    }
+}
+
+void ChartForm::showAdvance(const AdvanceResult& result) {
+    showMessage(result.message, false);
+    if (result.outcome != AdvanceResult::Outcome::Advanced) {
+        m_hub.services().beep();
+    }
+    if (result.courtNotFound) {
+        m_hub.services().messageBox(std::string(kCourtNotFound));
+    }
+}
+
+void ChartForm::thirdPlaceDblClick(int box) {
+    if (!m_shown || box > 3) {
+        return;
+    }
+    const auto m = static_cast<std::size_t>(box);
+    const ui::Control* winnerBox = m_t6[box < 2 ? 4 : 5];
+    if (showsTeam(winnerBox) || !showsTeam(m_t6[m])) {
+        return;
+    }
+    const bool pair = showsTeam(m_t6[m ^ 1]);
+    if (!pair && m_teams >= 9) {
+        return;
+    }
+    const ChartTournament t = tournament();
+    std::optional<AdvanceResult> result;
+    bool marked = false;
+    const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
+        stage = 1;
+        if (!pair) {
+            marked = markThirdPlaceWon(action, t, box + 1);
+        } else if (const std::optional<Match> match = thirdPlaceMatch(action, t, box + 1)) {
+            result = advance(action, t, *match, m_options, stage);
+        }
+    });
+    if (!done || (!result && !marked)) {
+        return;
+    }
+    if (result) {
+        showAdvance(*result);
+    }
+    refresh();
+}
+
+void ChartForm::scrollRounds(int value) {
+    if (!m_shown || m_rounds < kScrolledRounds || value == m_firstRound) {
+        m_scrlRnd->value = m_firstRound;
+        return;
+    }
+    const int first =
+        value > m_firstRound ? std::min(m_firstRound + 1, m_rounds - 3) : std::max(m_firstRound - 1, 1);
+    const bool saved = m_hub.runUnstagedAction(kScrollError, [&](store::Action& action) {
+        app::writeSlotField(action, m_slot, app::kCurrentRound, std::to_string(first));
+    });
+    if (saved) {
+        m_firstRound = first;
+        m_hub.selected().currentRound = first;
+        if (m_firstRound > 1) {
+            m_group = 1;
+        }
+    }
+    m_scrlRnd->value = m_firstRound;
+    m_scrlGrp->value = m_group;
+    if (saved) {
+        showColumnsInUse();
+        refresh();
+    }
+}
+
+void ChartForm::scrollGroups(int value) {
+    if (!m_shown || m_rounds < kScrolledRounds || value == m_group) {
+        m_scrlGrp->value = m_group;
+        return;
+    }
+    const int group = value > m_group ? std::min(m_group + 1, 1 << (m_rounds - 4)) : std::max(m_group - 1, 1);
+    // Another group shows its own round 1.
+    if (group > 1 && m_firstRound != 1) {
+        const bool saved = m_hub.runUnstagedAction(kScrollError, [&](store::Action& action) {
+            app::writeSlotField(action, m_slot, app::kCurrentRound, "1");
+        });
+        if (!saved) {
+            m_scrlGrp->value = m_group;
+            return;
+        }
+        m_firstRound = 1;
+        m_hub.selected().currentRound = 1;
+    }
+    m_group = group;
+    m_scrlGrp->value = m_group;
+    m_scrlRnd->value = m_firstRound;
+    showColumnsInUse();
+    refresh();
+}
+
+void ChartForm::toggleOption(bool ChartOptions::*flag) {
+    if (!m_shown) {
+        return;
+    }
+    const bool semiFinal = flag == &ChartOptions::semiFinalFinish;
+    if (semiFinal && m_teams >= 5 && m_teams <= 7) {
+        return;
+    }
+    ChartOptions options = m_options;
+    options.*flag = !(options.*flag);
+    if (!m_hub.runUnstagedAction(
+            kOptionsError, [&](store::Action& action) { writeChartOptions(action, m_slot, options); })) {
+        return;
+    }
+    m_options = options;
+    showOptions();
+    if (semiFinal) {
+        refresh();
+    }
+}
+
+void ChartForm::showOptions() {
+    findMenuItem("itmCons")->checked = m_options.omitConsolation;
+    findMenuItem("itmThird")->checked = m_options.omitThirdPlace;
+    findMenuItem("itmSemi")->checked = m_options.semiFinalFinish;
+}
+
+void registerChartWindows(app::Hub& hub) {
+    hub.registerWindow(std::string(app::windows::kCharts),
+                       [&hub](ui::App&) { return std::make_unique<ChartForm>(hub); });
+}
+
+}  // namespace tallyvex::charts

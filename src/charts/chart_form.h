@@ -1,0 +1,129 @@
+#pragma once
+// The chart window frmCharts ("Elimination Chart"): five round columns of the bracket from the first
+// displayed round on, main event above the consolation, joined by bracket lines with the court of each
+// pair beside it; the third-place matches, the finalists and the director's three options. A double-click
+// on a team enters it as the winner of its match; Shift and a click in the first column forces a default.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "charts/advance.h"
+#include "ui/form.h"
+
+namespace tallyvex::app {
+class Hub;
+}
+
+namespace tallyvex::charts {
+
+namespace texts {
+inline constexpr const char* kLoadError = "Chart Form Load Error";
+inline constexpr const char* kDrawError = "GetChart Routine Error ";
+inline constexpr const char* kWinLossError = "Chart WinLoss Error ";
+inline constexpr const char* kOptionsError = "Chart Options Error";
+inline constexpr const char* kScrollError = "Chart Scroll Error";
+inline constexpr const char* kSetSize = "   Set Tournament Size";
+inline constexpr const char* kFinishNames = "   Finish Name Entries";
+inline constexpr const char* kNextRoundHidden = "Next round must be visible to proceed";
+inline constexpr const char* kForcedDefaultQuestion =
+    "This action advances the player to\nRound 2, forfeits the opponent, and \ncannot be susequently "
+    "corrected";
+inline constexpr const char* kBye = "       Bye";
+inline constexpr const char* kForfeit = "       Forfeit";
+inline constexpr const char* kDisplayFinalists = "Display Finalists";
+inline constexpr const char* kDisplayFinalistsPicked = "    Display Finalists";
+inline constexpr const char* kSemiFinalists = "Semi-Finalists";
+}  // namespace texts
+
+// The names of a team as the round columns show them: a doubles pair "Ann Lee & Bob Ray" becomes
+// "A. Lee B. Ray" (each partner's initial and what follows the first blank); a single name stays.
+std::string shortNames(const std::string& names);
+
+// The columns, boxes per event in each, and the shown round-1 block.
+inline constexpr int kColumns = 5;
+inline constexpr int kFirstColumnBoxes = 16;
+
+class ChartForm : public ui::Form {
+public:
+    explicit ChartForm(app::Hub& hub);
+
+    void load() override;
+
+private:
+    // What a refresh read from the files, applied to the controls once the reading succeeded.
+    struct View {
+        std::array<std::vector<std::string>, kColumns> boxes;   // column k-1: 2n box texts
+        std::array<std::vector<std::string>, kColumns> courts;  // column k-1: its labels
+        std::array<int, 2 * kFirstColumnBoxes> slots{};         // the record shown in each column-1 box
+        std::array<std::string, 6> thirdPlace;
+        std::array<std::string, 2> thirdPlaceCourts;
+        std::vector<std::string> finalists;
+        std::array<std::string, 8> finalistBoxes;  // column 3 of a chart of 4
+    };
+
+    // --- layout (chart_form_layout.cpp)
+    void addControls();
+    void addBracket();
+    void drawBracketLines();
+    int boxTop(int column, int box) const;
+    // The boxes of column k (1 to 5) of one event that this chart has with its first displayed round.
+    int shownBoxes(int column) const;
+    void showColumnsInUse();
+
+    // --- loading and drawing (chart_form.cpp)
+    // False when the chart cannot be shown yet (its message is shown) or the files cannot be read.
+    bool loadChart();
+    void refresh(bool loading = false);
+    // Reads what the columns, the third-place matches and the finalists show; `stage` counts those three.
+    View readView(store::Action& action, int& stage) const;
+    void showMessage(const std::string& text, bool alarm);
+    void setHelp(const std::string& text);
+
+    // --- gestures (chart_form.cpp)
+    void boxDblClick(int column, int box);
+    void boxClick(int column, int box, bool shift);
+    void thirdPlaceDblClick(int box);
+    // The conditions of a winner entry: both sides show a team, the next-round box none.
+    bool matchOpen(int column, int box) const;
+    int recordOf(int column, int box) const;
+    void enterWinner(int column, int box, bool forcedDefault);
+    void showAdvance(const AdvanceResult& result);
+    void scrollRounds(int value);
+    void scrollGroups(int value);
+    void toggleOption(bool ChartOptions::*flag);
+    void showOptions();
+    ChartTournament tournament() const;
+
+    app::Hub& m_hub;
+    int m_slot = 1;
+    int m_rounds = 0;  // B
+    int m_teams = 0;
+    bool m_shown = false;  // the chart is loaded and drawn
+    int m_firstRound = 1;
+    int m_group = 1;
+    ChartOptions m_options;
+    std::array<int, 2 * kFirstColumnBoxes> m_slots{};
+
+    // The controls the window's own code uses, bound as they are added.
+    std::array<std::vector<ui::Control*>, kColumns> m_boxes;
+    std::array<std::vector<ui::Control*>, kColumns> m_courts;
+    std::array<ui::Control*, 6> m_t6{};
+    std::array<ui::Control*, 2> m_c6{};
+    std::array<ui::Control*, kColumns> m_cmdRnd{};
+    ui::Control* m_picture = nullptr;
+    ui::Control* m_scrlRnd = nullptr;
+    ui::Control* m_scrlGrp = nullptr;
+    ui::Control* m_cmbWin = nullptr;
+    ui::Control* m_msgBx = nullptr;
+    ui::Control* m_txtTitle = nullptr;
+    ui::Control* m_txtGlitch = nullptr;
+    ui::Control* m_cmdGlitch = nullptr;
+    ui::Control* m_lblGlitch = nullptr;
+    ui::Control* m_lblHelp = nullptr;
+};
+
+// Registers frmCharts in place of its stand-in.
+void registerChartWindows(app::Hub& hub);
+
+}  // namespace tallyvex::charts

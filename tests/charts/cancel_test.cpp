@@ -78,9 +78,9 @@ public:
             courts::writePool(a, pool);
         });
     }
-    // Sixteen teams whose round-1 courts are all done; court 9 is free.
-    void setUpByes() {
-        setUp(4, {1, 2, 3, 4, 5, 6, 7, 8}, 9);
+    // Sixteen teams whose round-1 courts are all done; court 9 is free when it is the host's.
+    void setUpByes(int lastCourt = 9) {
+        setUp(4, {1, 2, 3, 4, 5, 6, 7, 8}, lastCourt);
         act([&](store::Action& a) {
             for (int c = 1; c <= 8; ++c) {
                 courts::writeCourt(a, t.slot, courts::CourtRecord{c, "  ", std::to_string(c), {}});
@@ -175,6 +175,8 @@ TEST_F(CancelTest, AFirstRoundWinIsTakenBackWithTheCourtsItGaveOut) {
     expectRecords("10#3#0, C1=7#1#B #1#1#3#1#2#*, C3=7#3#B #3#2#4#3#4#*");
 }
 
+constexpr const char* kByeLoses = "17=1 18=4 25=2 1:3,1,2 4:3,2,2 2:13,1,2";
+
 // A win whose next match waits in the queue is refused until the match has a court.
 TEST_F(CancelTest, AQueuedNextMatchRefusesTheCancellationWritingNothing) {
     setUp(3, {1, 2}, 2);
@@ -188,6 +190,13 @@ TEST_F(CancelTest, AQueuedNextMatchRefusesTheCancellationWritingNothing) {
         EXPECT_EQ(result.message, "Line already on Queue");
     }
     EXPECT_EQ(files(), before);
+
+    // The loser's consolation match waits too: taking the loser out of it would strand the queued pair.
+    setUpByes(8);
+    draw(kByeLoses);
+    win(17, 2);
+    EXPECT_EQ(queue(), "4#8#16#2#4#*");
+    EXPECT_EQ(cancel(9, 1).outcome, CancelResult::Outcome::LineQueued);
 }
 
 TEST_F(CancelTest, AFinalIsReopenedWithoutAPositionBeyondIt) {
@@ -202,7 +211,7 @@ TEST_F(CancelTest, AFinalIsReopenedWithoutAPositionBeyondIt) {
 // beside it stays, and the court their match was given is freed although the winner's next match is open.
 TEST_F(CancelTest, ARoundTwoByeIsTakenBackKeepingTheFirstRoundLoser) {
     setUpByes();
-    draw("17=1 18=4 25=2 1:3,1,2 4:3,2,2 2:13,1,2");
+    draw(kByeLoses);
     win(17, 2);
     expectRecords("18#4#0%, 26#4#0, C9=5#9#B #9#2#4#*");
     EXPECT_EQ(cancel(9, 1).outcome, CancelResult::Outcome::Cancelled);
@@ -220,6 +229,16 @@ TEST_F(CancelTest, ARoundTwoByeIsTakenBackKeepingTheFirstRoundLoser) {
     expectRecords(
         "9#0#0#*, 17#2#0#*, 18#3#0#*, 25#0#0, 26#5#0, 13#0#0, C9=5#9#  #9# # #*, *#3#2#2#0#H#P2#*, "
         "*#3#1#2#0#H#P3#*, *#13#1#2#0# #P5#*, *#4#1#1#0# #P9#*");
+
+    // Once the consolation match the win filled is decided, that result must be taken back first.
+    setUpByes();
+    draw(kByeLoses);
+    win(17, 2);
+    win(26, 2);
+    EXPECT_EQ(cancel(9, 1).outcome, CancelResult::Outcome::LaterResultEntered);
+    EXPECT_EQ(cancel(13, 4).outcome, CancelResult::Outcome::Cancelled);
+    EXPECT_EQ(cancel(9, 1).outcome, CancelResult::Outcome::Cancelled);
+    expectRecords("25#2#0#*, 26#0#0, 13#0#0#*, *#3#2#2#0# #P4#*, *#13#1#2#0# #P2#*");
 }
 
 TEST_F(CancelTest, AConsolationResultIsTakenBack) {

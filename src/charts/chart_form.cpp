@@ -8,6 +8,7 @@
 #include "app/registry.h"
 #include "app/shared_menus.h"
 #include "charts/bracket.h"
+#include "charts/cancel.h"
 #include "charts/chart_file.h"
 #include "charts/chart_options.h"
 #include "courts/court_states.h"
@@ -92,7 +93,7 @@ ChartForm::ChartForm(app::Hub& hub)
     for (int k = 1; k <= kColumns; ++k) {
         const std::string name = "t" + std::to_string(k);
         on(Event::DblClick, name, [this, k](EventArgs& e) { boxDblClick(k, e.index); });
-        on(Event::Click, name, [this, k](EventArgs& e) { boxClick(k, e.index, e.shift); });
+        on(Event::Click, name, [this, k](EventArgs& e) { boxClick(k, e.index, e.shift, e.ctrl); });
     }
     on(Event::MouseMove, "t1", [this](EventArgs&) { setHelp(kHelpDefault); });
     on(Event::MouseMove, "t2", [this](EventArgs&) { setHelp(kHelpCancel); });
@@ -102,6 +103,7 @@ ChartForm::ChartForm(app::Hub& hub)
     on(Event::DblClick, "t6", [this](EventArgs& e) { thirdPlaceDblClick(e.index); });
     on(Event::Change, "scrlRnd", [this](EventArgs& e) { scrollRounds(e.control->value); });
     on(Event::Change, "scrlGrp", [this](EventArgs& e) { scrollGroups(e.control->value); });
+    on(Event::Click, "cmdGlitch", [this](EventArgs&) { closeEditor(); });
     on(Event::Click, "cmbWin", [this](EventArgs&) { m_cmbWin->text = kDisplayFinalistsPicked; });
 }
 
@@ -357,17 +359,102 @@ void ChartForm::boxDblClick(int column, int box) {
     }
 }
 
-void ChartForm::boxClick(int column, int box, bool shift) {
-    if (!m_shown || !shift || column != 1 || !matchOpen(column, box)) {
+void ChartForm::boxClick(int column, int box, bool shift, bool ctrl) {
+    if (!m_shown) {
         return;
     }
+    if (ctrl) {
+        openEditor(column, box);
+    } else if (shift && column == 1) {
+        forceDefault(box);
+    } else if (shift) {
+        cancelWinner(column, box);
+    }
+}
+
+void ChartForm::forceDefault(int box) {
     // A forced default is asked only while round 1 is shown in a chart of 16 teams or more.
-    if (m_rounds <= 3 || m_firstRound != 1) {
+    if (m_rounds <= 3 || m_firstRound != 1 || !matchOpen(1, box)) {
         return;
     }
     const bool forced =
         m_hub.services().messageBox(kForcedDefaultQuestion, ui::Buttons::OKCancel) == ui::Answer::OK;
-    enterWinner(column, box, forced);
+    enterWinner(1, box, forced);
+}
+
+void ChartForm::cancelWinner(int column, int box) {
+    const auto col = static_cast<std::size_t>(column - 1);
+    const ui::Control* clicked = m_boxes[col][static_cast<std::size_t>(box)];
+    if (!showsTeam(clicked) ||
+        (column < kColumns && showsTeam(m_boxes[col + 1][static_cast<std::size_t>(box / 2)]))) {
+        return;
+    }
+    const int record = recordOf(column, box);
+    if (record == 0) {
+        return;
+    }
+    const ChartTournament t = tournament();
+    const int line = store::fieldInt(clicked->text);
+    CancelResult result;
+    if (!m_hub.runAction(kCorrectionError, [&](store::Action& action, int& stage) {
+            result = cancelWin(action, t, record, line, stage);
+        })) {
+        return;
+    }
+    if (result.outcome == CancelResult::Outcome::NothingToCancel) {
+        return;
+    }
+    showMessage(result.message, false);
+    if (result.outcome != CancelResult::Outcome::Cancelled) {
+        m_hub.services().beep();
+        return;
+    }
+    refresh();
+}
+
+void ChartForm::openEditor(int column, int box) {
+    const int record = recordOf(column, box);
+    if (record == 0) {
+        return;
+    }
+    std::optional<Position> position;
+    if (!m_hub.runUnstagedAction(
+            kLoadError, [&](store::Action& action) { position = readPosition(action, m_slot, record); })) {
+        return;
+    }
+    m_editedRecord = record;
+    m_txtGlitch->text = position ? positionText(*position) : std::to_string(record) + "#";
+    for (ui::Control* c : {m_lblGlitch, m_txtGlitch, m_cmdGlitch}) {
+        c->visible = true;
+    }
+    setFocus(*m_txtGlitch);
+}
+
+void ChartForm::closeEditor() {
+    const int record = m_editedRecord;
+    const std::string typed = m_txtGlitch->text;
+    m_editedRecord = 0;
+    for (ui::Control* c : {m_lblGlitch, m_txtGlitch, m_cmdGlitch}) {
+        c->visible = false;
+    }
+    setHelp("");
+    if (record == 0) {
+        return;
+    }
+    std::string refusal;
+    const std::optional<std::string> edited = editedPositionText(record, typed, m_rounds, refusal);
+    if (!edited) {
+        showMessage(refusal, true);
+        return;
+    }
+    const std::vector<std::string> fields = store::splitFields(*edited);
+    const Position position{record, store::fieldInt(fields.at(1)), store::trim(fields.at(2))};
+    if (m_hub.runAction(kCorrectionError, [&](store::Action& action, int& stage) {
+            stage = 1;
+            writePosition(action, m_slot, position);
+        })) {
+        refresh();
+    }
 }
 
 void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
@@ -441,6 +528,7 @@ void ChartForm::thirdPlaceDblClick(int box) {
 }
 
 void ChartForm::scrollRounds(int value) {
+    m_editedRecord = 0;
     if (!m_shown || m_rounds < kScrolledRounds || value == m_firstRound) {
         m_scrlRnd->value = m_firstRound;
         return;
@@ -466,6 +554,7 @@ void ChartForm::scrollRounds(int value) {
 }
 
 void ChartForm::scrollGroups(int value) {
+    m_editedRecord = 0;
     if (!m_shown || m_rounds < kScrolledRounds || value == m_group) {
         m_scrlGrp->value = m_group;
         return;

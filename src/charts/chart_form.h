@@ -2,7 +2,8 @@
 // The chart window frmCharts ("Elimination Chart"): five round columns of the bracket from the first
 // displayed round on, main event above the consolation, joined by bracket lines with the court of each
 // pair beside it; the third-place matches, the finalists and the director's three options. A double-click
-// on a team enters it as the winner of its match; Shift and a click in the first column forces a default.
+// on a team enters it as the winner of its match; Shift and a click forces a default in the first column
+// and takes back a wrongly entered winner in the others; Ctrl and a click opens the position editor.
 
 #include <array>
 #include <string>
@@ -21,6 +22,7 @@ namespace texts {
 inline constexpr const char* kLoadError = "Chart Form Load Error";
 inline constexpr const char* kDrawError = "GetChart Routine Error ";
 inline constexpr const char* kWinLossError = "Chart WinLoss Error ";
+inline constexpr const char* kCorrectionError = "Chart Correction Error ";
 inline constexpr const char* kOptionsError = "Chart Options Error";
 inline constexpr const char* kScrollError = "Chart Scroll Error";
 inline constexpr const char* kSetSize = "   Set Tournament Size";
@@ -82,7 +84,11 @@ private:
 
     // --- gestures (chart_form.cpp)
     void boxDblClick(int column, int box);
-    void boxClick(int column, int box, bool shift);
+    void boxClick(int column, int box, bool shift, bool ctrl);
+    void forceDefault(int box);
+    void cancelWinner(int column, int box);
+    void openEditor(int column, int box);
+    void closeEditor();
     void thirdPlaceDblClick(int box);
     // The conditions of a winner entry: both sides show a team, the next-round box none.
     bool matchOpen(int column, int box) const;
@@ -104,6 +110,7 @@ private:
     int m_group = 1;
     ChartOptions m_options;
     std::array<int, 2 * kFirstColumnBoxes> m_slots{};
+    int m_editedRecord = 0;  // the position record open in the position editor; 0 while it is closed
 
     // The controls the window's own code uses, bound as they are added.
     std::array<std::vector<ui::Control*>, kColumns> m_boxes;

@@ -167,13 +167,40 @@ CancelResult Canceller::run(int p, int advancedLine) {
         (loser.state != kLost && loser.state != kByeLost)) {
         return nothing;
     }
+    const CancelResult laterResult{CancelResult::Outcome::LaterResultEntered,
+                                   std::string(kCancelLaterResultFirst)};
+    // A position the win filled whose team has played there since.
+    const auto playedSince = [this](int record, int line) {
+        const Position filled = position(record);
+        return filled.line == line && filled.state != kOpen;
+    };
     int opponent = kNoLine;
     if (!final) {
-        const Position advanced = position(p);
-        if (advanced.line != advancedLine || advanced.state != kOpen) {
+        if (position(p).line != advancedLine) {
             return nothing;
         }
+        if (playedSince(p, advancedLine)) {
+            return laterResult;
+        }
         opponent = position(partnerRecord(p)).line;
+    }
+    Team won = team(winner.line);
+    Team lost = team(loser.line);
+    const int round = won.number(kTeamRound) - 1;
+    if (round < 1 || round > m_t.rounds) {
+        throw store::Error("The team record of line " + std::to_string(winner.line) + " is garbled",
+                           tournament::lineFileName(m_t.slot) + ": round " + std::to_string(round + 1));
+    }
+    // The loser's own consolation or third-place match, which the cancellation leaves in place, must not
+    // have been played: its team record goes back to the main event.
+    const bool mainMatch = levelRange(mainLevel(m_t.rounds, round)).contains(winner.record);
+    if (mainMatch && round < m_t.rounds && lost.number(kTeamEntryRound) == round &&
+        playedSince(consolationRecord(m_t.rounds, round, p), loser.line)) {
+        return laterResult;
+    }
+    if (round == m_t.rounds - 1 && thirdPlaceRecord(loser.record) > 0 &&
+        playedSince(thirdPlaceRecord(loser.record), loser.line)) {
+        return laterResult;
     }
 
     // What the win placed in the consolation for a round-2 bye: the bye loser at the place of its bye, or,
@@ -181,15 +208,13 @@ CancelResult Canceller::run(int p, int advancedLine) {
     const int byeShift = chartSize(m_t.rounds) / 2;
     std::vector<int> placed;  // consolation records to empty
     int moved = kNoLine;
-    const CancelResult laterResult{CancelResult::Outcome::LaterResultEntered,
-                                   std::string(kCancelLaterResultFirst)};
     if (loser.state == kByeLost) {
-        const Position entered = position(loser.record + byeShift);
-        if (entered.line == loser.line) {
-            if (entered.state != kOpen) {
-                return laterResult;
-            }
-            placed.push_back(entered.record);
+        const int entered = loser.record + byeShift;
+        if (playedSince(entered, loser.line)) {
+            return laterResult;
+        }
+        if (position(entered).line == loser.line) {
+            placed.push_back(entered);
         }
     }
     if (winner.state == kByeWon) {
@@ -246,9 +271,6 @@ CancelResult Canceller::run(int p, int advancedLine) {
     }
 
     m_stage = kTeamsRestored;
-    Team won = team(winner.line);
-    Team lost = team(loser.line);
-    const int round = won.number(kTeamRound) - 1;
     const int level = won.number(kTeamLevel) + 1;
     if (loser.state == kByeLost) {
         lost.set(kTeamEntryRound, 2);

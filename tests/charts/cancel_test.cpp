@@ -247,6 +247,8 @@ TEST_F(CancelTest, AConsolationResultIsTakenBack) {
     win(19, 1);
     win(13, 2);
     expectRecords("13#2#W, 7#2#0, 3#4#0");
+    // Line 4 lost its consolation match since: line 3's win over it stays until that result is taken back.
+    EXPECT_EQ(cancel(10, 3).outcome, CancelResult::Outcome::LaterResultEntered);
     EXPECT_EQ(cancel(7, 2).outcome, CancelResult::Outcome::Cancelled);
     expectRecords("7#0#0#*, 13#2#0#*, 14#4#0#*, *#12#1#2#0# #P2#*, *#12#1#2#0# #P4#*");
 }

@@ -61,6 +61,19 @@ struct Team {
     void set(TeamField field, int value) { fields[field] = std::to_string(value); }
 };
 
+// What a cancellation takes back, read before anything is written.
+struct Undo {
+    Position winner;
+    Position loser;
+    int advanced = 0;        // the position the winner moved on to; 0 after a final
+    int opponent = kNoLine;  // the winner's next opponent
+    Team won;
+    Team lost;
+    int round = 0;            // of the match
+    std::vector<int> placed;  // consolation records the win filled for a round-2 bye
+    int moved = kNoLine;      // the consolation team that moved on past that bye
+};
+
 class Canceller {
 public:
     Canceller(store::Action& action, const ChartTournament& t, int& stage)
@@ -72,8 +85,15 @@ private:
     store::Action& m_action;
     const ChartTournament& m_t;
     int& m_stage;
+    Undo m_undo;
+
+    std::optional<CancelResult> refusal(int p, int advancedLine);
+    std::optional<CancelResult> byePlacements();
+    void takeBack();
 
     Position position(int record);
+    // Whether the position holds the line and its match there has been decided.
+    bool playedSince(int record, int line);
     Team team(int line);
     void writeTeam(const Team& team);
     void reopen(int record, int line);
@@ -91,6 +111,11 @@ Position Canceller::position(int record) {
                            chartFileName(m_t.slot) + ": \"" + positionText(*read) + "\"");
     }
     return *read;
+}
+
+bool Canceller::playedSince(int record, int line) {
+    const Position filled = position(record);
+    return filled.line == line && filled.state != kOpen;
 }
 
 Team Canceller::team(int line) {
@@ -145,116 +170,121 @@ void Canceller::withdrawCourt(int line, CourtPool& pool, std::vector<int>& partn
     }
 }
 
-CancelResult Canceller::run(int p, int advancedLine) {
-    using tournament::kTeamCourt;
+// Nullopt when the win can be taken back, with m_undo filled; else the outcome that refuses it.
+std::optional<CancelResult> Canceller::refusal(int p, int advancedLine) {
     using tournament::kTeamEntryRound;
-    using tournament::kTeamLevel;
     using tournament::kTeamRound;
     const CancelResult nothing{CancelResult::Outcome::NothingToCancel, {}};
-
-    m_stage = kMatchRead;
+    const CancelResult later{CancelResult::Outcome::LaterResultEntered, std::string(kCancelLaterResultFirst)};
     if (p < 1 || 2 * p > levelRange(consolationLevel(m_t.rounds, 1)).last) {
         throw store::Error("No match of the chart moves on to record " + std::to_string(p));
     }
-    const bool final = p < kMainFinal.first;
+    Undo& u = m_undo;
     const Position upper = position(2 * p - 1);
     const Position lower = position(2 * p);
-    const bool upperWon = upper.line == advancedLine;
-    const Position& winner = upperWon ? upper : lower;
-    const Position& loser = upperWon ? lower : upper;
-    if (winner.line != advancedLine || !winner.holdsTeam() || !loser.holdsTeam() ||
-        (winner.state != kWon && winner.state != kByeWon) ||
-        (loser.state != kLost && loser.state != kByeLost)) {
+    u.winner = upper.line == advancedLine ? upper : lower;
+    u.loser = upper.line == advancedLine ? lower : upper;
+    if (u.winner.line != advancedLine || !u.winner.holdsTeam() || !u.loser.holdsTeam() ||
+        (u.winner.state != kWon && u.winner.state != kByeWon) ||
+        (u.loser.state != kLost && u.loser.state != kByeLost)) {
         return nothing;
     }
-    const CancelResult laterResult{CancelResult::Outcome::LaterResultEntered,
-                                   std::string(kCancelLaterResultFirst)};
-    // A position the win filled whose team has played there since.
-    const auto playedSince = [this](int record, int line) {
-        const Position filled = position(record);
-        return filled.line == line && filled.state != kOpen;
-    };
-    int opponent = kNoLine;
-    if (!final) {
+    if (p >= kMainFinal.first) {
         if (position(p).line != advancedLine) {
             return nothing;
         }
         if (playedSince(p, advancedLine)) {
-            return laterResult;
+            return later;
         }
-        opponent = position(partnerRecord(p)).line;
+        u.advanced = p;
+        u.opponent = position(partnerRecord(p)).line;
     }
-    Team won = team(winner.line);
-    Team lost = team(loser.line);
-    const int round = won.number(kTeamRound) - 1;
-    if (round < 1 || round > m_t.rounds) {
-        throw store::Error("The team record of line " + std::to_string(winner.line) + " is garbled",
-                           tournament::lineFileName(m_t.slot) + ": round " + std::to_string(round + 1));
+    u.won = team(u.winner.line);
+    u.lost = team(u.loser.line);
+    u.round = u.won.number(kTeamRound) - 1;
+    if (u.round < 1 || u.round > m_t.rounds) {
+        throw store::Error("The team record of line " + std::to_string(u.winner.line) + " is garbled",
+                           tournament::lineFileName(m_t.slot) + ": round " + std::to_string(u.round + 1));
     }
     // The loser's own consolation or third-place match, which the cancellation leaves in place, must not
     // have been played: its team record goes back to the main event.
-    const bool mainMatch = levelRange(mainLevel(m_t.rounds, round)).contains(winner.record);
-    if (mainMatch && round < m_t.rounds && lost.number(kTeamEntryRound) == round &&
-        playedSince(consolationRecord(m_t.rounds, round, p), loser.line)) {
-        return laterResult;
+    const bool mainMatch = levelRange(mainLevel(m_t.rounds, u.round)).contains(u.winner.record);
+    if (mainMatch && u.round < m_t.rounds && u.lost.number(kTeamEntryRound) == u.round &&
+        playedSince(consolationRecord(m_t.rounds, u.round, p), u.loser.line)) {
+        return later;
     }
-    if (round == m_t.rounds - 1 && thirdPlaceRecord(loser.record) > 0 &&
-        playedSince(thirdPlaceRecord(loser.record), loser.line)) {
-        return laterResult;
+    const int third = thirdPlaceRecord(u.loser.record);
+    if (u.round == m_t.rounds - 1 && third > 0 && playedSince(third, u.loser.line)) {
+        return later;
     }
-
-    // What the win placed in the consolation for a round-2 bye: the bye loser at the place of its bye, or,
-    // when the team with the bye won, a bye at that place and the team beside it moved on.
-    const int byeShift = chartSize(m_t.rounds) / 2;
-    std::vector<int> placed;  // consolation records to empty
-    int moved = kNoLine;
-    if (loser.state == kByeLost) {
-        const int entered = loser.record + byeShift;
-        if (playedSince(entered, loser.line)) {
-            return laterResult;
-        }
-        if (position(entered).line == loser.line) {
-            placed.push_back(entered);
-        }
+    if (std::optional<CancelResult> byeRefusal = byePlacements()) {
+        return byeRefusal;
     }
-    if (winner.state == kByeWon) {
-        const Position bye = position(winner.record + byeShift);
-        if (bye.line == kByeLine) {
-            placed.push_back(bye.record);
-            const Position beside = position(partnerRecord(bye.record));
-            const Position next = position(nextRoundRecord(bye.record));
-            if (beside.holdsTeam() && next.line == beside.line) {
-                if (next.state != kOpen) {
-                    return laterResult;
-                }
-                placed.push_back(next.record);
-                moved = beside.line;
-            }
-        }
-    }
-
     if (const std::optional<courts::CourtQueue> queue = courts::readQueue(m_action, m_t.slot)) {
-        for (const int line : {winner.line, opponent, loser.line, moved}) {
+        for (const int line : {u.winner.line, u.opponent, u.loser.line, u.moved}) {
             if (line != kNoLine && courts::isQueued(*queue, line)) {
-                return {CancelResult::Outcome::LineQueued, std::string(kLineAlreadyQueued)};
+                return CancelResult{CancelResult::Outcome::LineQueued, std::string(kLineAlreadyQueued)};
             }
         }
     }
+    return std::nullopt;
+}
+
+// What the win placed in the consolation for a round-2 bye: the bye loser at the place of its bye, or,
+// when the team with the bye won, a bye at that place and the team beside it moved on.
+std::optional<CancelResult> Canceller::byePlacements() {
+    Undo& u = m_undo;
+    const CancelResult later{CancelResult::Outcome::LaterResultEntered, std::string(kCancelLaterResultFirst)};
+    const int byeShift = chartSize(m_t.rounds) / 2;
+    if (u.loser.state == kByeLost) {
+        const int entered = u.loser.record + byeShift;
+        if (playedSince(entered, u.loser.line)) {
+            return later;
+        }
+        if (position(entered).line == u.loser.line) {
+            u.placed.push_back(entered);
+        }
+    }
+    if (u.winner.state == kByeWon) {
+        const Position bye = position(u.winner.record + byeShift);
+        if (bye.line != kByeLine) {
+            return std::nullopt;
+        }
+        u.placed.push_back(bye.record);
+        const Position beside = position(partnerRecord(bye.record));
+        const int next = nextRoundRecord(bye.record);
+        if (beside.holdsTeam() && position(next).line == beside.line) {
+            if (playedSince(next, beside.line)) {
+                return later;
+            }
+            u.placed.push_back(next);
+            u.moved = beside.line;
+        }
+    }
+    return std::nullopt;
+}
+
+void Canceller::takeBack() {
+    using tournament::kTeamCourt;
+    using tournament::kTeamEntryRound;
+    using tournament::kTeamLevel;
+    using tournament::kTeamRound;
+    Undo& u = m_undo;
 
     m_stage = kAdvancedCleared;
-    if (!final) {
-        reopen(p, kNoLine);
+    if (u.advanced > 0) {
+        reopen(u.advanced, kNoLine);
     }
 
     m_stage = kMatchReset;
-    reopen(upper.record, upper.line);
-    reopen(lower.record, lower.line);
+    reopen(u.winner.record, u.winner.line);
+    reopen(u.loser.record, u.loser.line);
 
     m_stage = kCourtsWithdrawn;
     const CourtPool before = courts::readPool(m_action, courts::hostPool(1, 0));
     CourtPool pool = before;
     std::vector<int> partners;
-    for (const int line : {winner.line, loser.line, moved}) {
+    for (const int line : {u.winner.line, u.loser.line, u.moved}) {
         if (line != kNoLine) {
             withdrawCourt(line, pool, partners);
         }
@@ -263,7 +293,7 @@ CancelResult Canceller::run(int p, int advancedLine) {
         courts::writePool(m_action, pool);
     }
     for (const int line : partners) {
-        if (line != winner.line && line != loser.line && line != moved) {
+        if (line != u.winner.line && line != u.loser.line && line != u.moved) {
             Team other = team(line);
             other.set(kTeamCourt, 0);
             writeTeam(other);
@@ -271,29 +301,38 @@ CancelResult Canceller::run(int p, int advancedLine) {
     }
 
     m_stage = kTeamsRestored;
-    const int level = won.number(kTeamLevel) + 1;
-    if (loser.state == kByeLost) {
-        lost.set(kTeamEntryRound, 2);
+    const int level = u.won.number(kTeamLevel) + 1;
+    if (u.loser.state == kByeLost) {
+        u.lost.set(kTeamEntryRound, 2);
     }
-    for (Team* restored : {&won, &lost}) {
-        const bool consolationEntry = restored->number(kTeamEntryRound) == round && level > kLastMainLevel;
-        restored->set(kTeamLevel, consolationEntry ? level - kLastMainLevel : level);
-        restored->set(kTeamRound, round);
+    for (Team* restored : {&u.won, &u.lost}) {
+        // A team whose entry round is the match's round takes the level 9 below a consolation level.
+        const bool entryRound = restored->number(kTeamEntryRound) == u.round && level > kLastMainLevel;
+        restored->set(kTeamLevel, entryRound ? level - kLastMainLevel : level);
+        restored->set(kTeamRound, u.round);
         restored->set(kTeamCourt, 0);
         writeTeam(*restored);
     }
 
     m_stage = kByePlacementsCleared;
-    for (const int record : placed) {
+    for (const int record : u.placed) {
         writePosition(m_action, m_t.slot, Position{record, kNoLine, std::string(kOpen)});
     }
-    if (moved != kNoLine) {
-        Team back = team(moved);
+    if (u.moved != kNoLine) {
+        Team back = team(u.moved);
         back.set(kTeamLevel, back.number(kTeamLevel) + 1);
         back.set(kTeamRound, back.number(kTeamRound) - 1);
         back.set(kTeamCourt, 0);
         writeTeam(back);
     }
+}
+
+CancelResult Canceller::run(int p, int advancedLine) {
+    m_stage = kMatchRead;
+    if (std::optional<CancelResult> refused = refusal(p, advancedLine)) {
+        return *refused;
+    }
+    takeBack();
     return {CancelResult::Outcome::Cancelled, {}};
 }
 

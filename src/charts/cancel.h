@@ -16,8 +16,8 @@ namespace tallyvex::charts {
 struct CancelResult {
     enum class Outcome {
         NothingToCancel,     // the records below the position hold no decided match won by that line
-        LineQueued,          // a line whose match the cancellation takes back waits in the queue
-        LaterResultEntered,  // a consolation match that this win filled has been decided since
+        LineQueued,          // the winner, its next opponent, the loser or a team the win moved on is queued
+        LaterResultEntered,  // a match the win filled (the winner's next one, the loser's) has been decided
         Cancelled,
     };
     Outcome outcome = Outcome::Cancelled;
@@ -32,8 +32,10 @@ inline constexpr std::string_view kCancelLaterResultFirst = "Cancel Later Result
 // moved on and p itself is left alone. The match's positions go back to open, the advanced position is
 // emptied, the courts given to the winner's next match, the loser's consolation match and a consolation
 // team that moved on past a bye are freed, both team records return to the match's round, and what the
-// win placed in the consolation for a round-2 bye is taken away again. Nothing is written unless the
-// outcome is Cancelled. `stage` counts the steps reached, 1 to 6, for the error message of a failure.
+// win placed in the consolation for a round-2 bye is taken away again (a first-round loser placed beside
+// it stays). The loser's ordinary consolation or third-place position stays: entering the result again
+// puts the new loser there. Nothing is written unless the outcome is Cancelled. `stage` counts the steps
+// reached, 1 to 6, for the error message of a failure.
 CancelResult cancelWin(store::Action& action, const ChartTournament& t, int advancedRecord, int advancedLine,
                        int& stage);
 

@@ -14,9 +14,12 @@ namespace {
 
 constexpr std::size_t kOptionsRecordLength = 10;
 
+std::string optionsFileName(int slot) {
+    return tournament::slotFileName(tournament::SlotFile::ChartOptions, slot);
+}
+
 store::RecordFile optionsFile(store::Action& action, int slot) {
-    return store::RecordFile(action, tournament::slotFileName(tournament::SlotFile::ChartOptions, slot),
-                             kOptionsRecordLength);
+    return store::RecordFile(action, optionsFileName(slot), kOptionsRecordLength);
 }
 
 }  // namespace
@@ -42,6 +45,10 @@ void writeChartOptions(store::Action& action, int slot, const ChartOptions& opti
     optionsFile(action, slot)
         .write(1, store::joinSeparated({flag(options.omitConsolation), flag(options.omitThirdPlace),
                                         flag(options.semiFinalFinish)}));
+}
+
+void removeChartOptions(store::Action& action, int slot) {
+    action.remove(optionsFileName(slot));
 }
 
 }  // namespace tallyvex::charts

@@ -11,5 +11,7 @@ namespace tallyvex::charts {
 // The flags as last written; all off when the file is missing or its record is not three 0/1 flags.
 ChartOptions readChartOptions(store::Action& action, int slot);
 void writeChartOptions(store::Action& action, int slot, const ChartOptions& options);
+// A tournament built anew starts with every option off.
+void removeChartOptions(store::Action& action, int slot);
 
 }  // namespace tallyvex::charts

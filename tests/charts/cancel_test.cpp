@@ -26,7 +26,7 @@ std::string flags(const ChartOptions& o) {
            std::to_string(o.semiFinalFinish);
 }
 
-// The flags survive in their own file; a missing or damaged one leaves every option off.
+// The flags survive in their own file until it is removed; a missing or damaged one leaves every option off.
 TEST_F(ChartOptionsTest, FlagsAreKeptPerSlotAndDamageReadsAsAllOff) {
     act([](store::Action& a) {
         EXPECT_EQ(flags(readChartOptions(a, 2)), "000");
@@ -41,6 +41,8 @@ TEST_F(ChartOptionsTest, FlagsAreKeptPerSlotAndDamageReadsAsAllOff) {
         folder.put("fChOpt1.Fil", damaged);
         act([&](store::Action& a) { EXPECT_EQ(flags(readChartOptions(a, 2)), "000") << damaged; });
     }
+    act([](store::Action& a) { removeChartOptions(a, 2); });
+    EXPECT_FALSE(folder.has("fChOpt1.Fil"));
 }
 
 class CancelTest : public testing::DataFolderTest {

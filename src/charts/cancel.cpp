@@ -221,6 +221,12 @@ std::optional<CancelResult> Canceller::refusal(int p, int advancedLine) {
         return byeRefusal;
     }
     if (const std::optional<courts::CourtQueue> queue = courts::readQueue(m_action, m_t.slot)) {
+        const bool linesFit = std::all_of(queue->lines.begin(), queue->lines.end(),
+                                          [this](int line) { return chartLine(m_t.rounds, line); });
+        if (queue->lines.size() % 2 != 0 || !linesFit) {
+            throw store::Error("The court queue is garbled",
+                               courts::queueFileName(m_t.slot) + ": \"" + courts::queueText(*queue) + "\"");
+        }
         for (const int line : {u.winner.line, u.opponent, u.loser.line, u.moved}) {
             if (line != kNoLine && courts::isQueued(*queue, line)) {
                 return CancelResult{CancelResult::Outcome::LineQueued, std::string(kLineAlreadyQueued)};

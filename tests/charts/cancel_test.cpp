@@ -256,11 +256,13 @@ TEST_F(CancelTest, AConsolationResultIsTakenBack) {
 }
 
 TEST_F(CancelTest, AShortOrGarbledRecordStopsTheCancellation) {
-    const std::string chartFile = chartFileName(1), lineFile = tournament::lineFileName(1);
+    const std::string chartFile = chartFileName(1), lineFile = tournament::lineFileName(1),
+                      queueFile = courts::queueFileName(1);
     const std::tuple<const std::string&, std::size_t, int, const char*, const char*> table[] = {
         {chartFile, 10, 18, "18#2#X", "Chart record 18 is garbled"},
         {chartFile, 10, 9, "9", "Chart record 9 holds no position"},
         {lineFile, 60, 3, "*#x#1#1#1#H#P2#", "The team record of line 2 is garbled"},
+        {queueFile, 200, 1, "4#4#8#5#77#*", "The court queue is garbled"},
     };
     for (const auto& [file, length, n, text, message] : table) {
         setUp(3, {1, 3, 2, 4}, 4);

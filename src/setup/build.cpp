@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "charts/chart_file.h"
+#include "charts/chart_options.h"
 #include "courts/court_states.h"
 #include "grid/grid_file.h"
 #include "players/name_file.h"
@@ -52,8 +53,9 @@ void writeTournament(store::Action& action, int slot, const SizeParameters& para
                      const TournamentPlan& plan, const courts::CourtPool& pool) {
     courts::writePool(action, pool);
     writeCourts(action, slot, parameters, plan.courts);
-    // A rebuilt tournament needs its names checked again.
+    // A rebuilt tournament needs its names checked again and starts with the chart's options off.
     players::clearCompletedMark(action, slot);
+    charts::removeChartOptions(action, slot);
     tournament::replaceLineFile(action, slot, lineFileRecords(plan.draw, plan.courts, parameters.roundCount));
     if (parameters.roundRobin()) {
         action.remove(charts::chartFileName(slot));

@@ -80,10 +80,12 @@ TEST_F(BuildTest, aRebuiltSlotKeepsNothingOfItsEarlierCourts) {
     EXPECT_EQ(folder.bytes("fCourtq0.Fil"), padded("6#8#8#5#6#7#8#*", 200));
 }
 
-TEST_F(BuildTest, aCompletedNameListLosesItsMarkOnARebuild) {
+TEST_F(BuildTest, aRebuildClearsTheNameListsMarkAndTheChartsOptions) {
     folder.put("fName0.Fil", padded("17  1", 50) + padded("record", 50));
+    folder.put("fChOpt0.Fil", padded("1#1#0", 10));
     build(doubles(8, {1, 2, 3, 4}, 4));
     EXPECT_EQ(folder.bytes("fName0.Fil"), padded("17", 50) + padded("record", 50));
+    EXPECT_FALSE(folder.has("fChOpt0.Fil"));
 }
 
 SizeParameters roundRobin(int teams) {

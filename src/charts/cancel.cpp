@@ -158,7 +158,7 @@ void Canceller::withdrawCourt(int line, CourtPool& pool, std::vector<int>& partn
             continue;
         }
         const courts::LinePair pair = courts::pairAt(*court, *end);
-        if (courts::withdrawPair(*court, *end, pool)) {
+        if (courts::withdrawPair(*court, *end, m_t.layout, pool)) {
             courts::writeCourt(m_action, m_t.slot, *court);
             for (const int other : {pair.first, pair.second}) {
                 if (other != line && chartLine(m_t.rounds, other)) {

@@ -283,26 +283,23 @@ void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, Line
     pool.set(court.court, PoolState::InUse);
 }
 
-bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool) {
+bool withdrawPair(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool) {
     const Change* change = findChange(end == CourtEnd::Head ? kFinishedHead : kFinishedFoot, court.state);
     if (change == nullptr || pairAt(court, end).empty() || !layoutHasEnd(layout, end)) {
         return false;
     }
     emptyPair(court, end);
-    if (std::all_of(court.lines.begin(), court.lines.end(), [](int line) { return line == 0; })) {
-        court.lines.clear();
-    }
     apply(*change, court, pool);
     return true;
 }
 
-bool withdrawPair(CourtRecord& court, CourtEnd end, CourtPool& pool) {
-    if (court.state != "B ") {
+bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool) {
+    if (!withdrawPair(court, end, layout, pool)) {
         return false;
     }
-    emptyPair(court, end);
-    court.state = std::string(kNotInUse);
-    pool.set(court.court, PoolState::Available);
+    if (std::all_of(court.lines.begin(), court.lines.end(), [](int line) { return line == 0; })) {
+        court.lines.clear();
+    }
     return true;
 }
 

@@ -96,13 +96,13 @@ bool finishMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool
 // a partner that never comes). An existing record keeps its history. Pool state InUse.
 void assignFreeCourt(CourtRecord& court, CourtLayout layout, LinePair head, LinePair foot, CourtPool& pool);
 
-// A match that was never played (forced default) leaves its end with the state and pool state of a
-// finished match, but its pair does not enter the history; the history already on the court stays. A
-// record left with no pair and no history goes back to LastField 3. Refused where finishMatch refuses.
+// A corrected win takes back the assignment it made: the end gets the state and pool state of a finished
+// match, its pair's fields become empty (LastField unchanged) and the pair does not enter the history.
+// Refused where finishMatch refuses.
+bool withdrawPair(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool);
+// A match that was never played (forced default): withdrawn like a corrected win, the history already on
+// the court kept; a record left with no pair and no history goes back to LastField 3.
 bool forfeitMatch(CourtRecord& court, CourtEnd end, CourtLayout layout, CourtPool& pool);
-// A corrected win takes back the assignment it made on a court in state "B ": the pair's fields become
-// empty, state "  ", pool Available; no history is added. Refused for any other state.
-bool withdrawPair(CourtRecord& court, CourtEnd end, CourtPool& pool);
 
 // Drops the history: LastField 5 (one-pair, from 6 or more) or 7 (two-pair, from 8 or more); current
 // pairs and state stay.

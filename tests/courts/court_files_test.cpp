@@ -65,7 +65,7 @@ void everyChange(store::Action& action, const CourtRecord& court, CourtLayout la
     written([&](CourtRecord& c, CourtQueue&) { returnToService(c, pool); });
     written([&](CourtRecord& c, CourtQueue&) { finishMatch(c, end, layout, pool); });
     written([&](CourtRecord& c, CourtQueue&) { assignFreeCourt(c, layout, {1, 2}, {3, 4}, pool); });
-    written([&](CourtRecord& c, CourtQueue&) { withdrawPair(c, end, pool); });
+    written([&](CourtRecord& c, CourtQueue&) { withdrawPair(c, end, layout, pool); });
     written([&](CourtRecord& c, CourtQueue&) { clearHistory(c, layout); });
     written([&](CourtRecord& c, CourtQueue&) { forfeitMatch(c, end, layout, pool); });
     (void)history(court, layout);

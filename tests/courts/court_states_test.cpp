@@ -47,7 +47,7 @@ bool make(Change change, CourtRecord& record, CourtEnd end, CourtLayout layout, 
         case Finish:
             return finishMatch(record, end, layout, pool);
         case Withdraw:
-            return withdrawPair(record, end, pool);
+            return withdrawPair(record, end, layout, pool);
     }
     return false;
 }
@@ -112,7 +112,9 @@ TEST(CourtChanges, EveryStateMovesItsFieldsQueueAndPool) {
         // A head-only two-pair court puts the history behind the empty foot fields.
         {Finish, kHead, kTwo, kBusy, {5, 6}, {0, 0, 0, 0, 5, 6}, {}, {}, {{"B_", "  ", kFree}}},
         // A corrected win takes the pair back without adding history.
-        {Withdraw, kHead, kOne, kBusy, {1, 2, 5, 6}, {0, 0, 5, 6}, {}, {}, {{"B ", "  ", kFree}}},
+        {Withdraw, kHead, kOne, kBusy, {1, 2, 5, 6}, {0, 0, 5, 6}, {}, {}, {{"B ", "  ", kFree}, {"$ ", "  ", kOff}}},
+        {Withdraw, kHead, kTwo, kBusy, {1, 2, 3, 4}, {0, 0, 3, 4}, {}, {}, {{"BB", "_B"}, {"B_", "  ", kFree}}},
+        {Withdraw, kFoot, kTwo, kBusy, {1, 2, 3, 4}, {1, 2, 0, 0}, {}, {}, {{"BB", "B_"}, {"_B", "  ", kFree}}},
     };
     // clang-format on
     for (std::size_t g = 0; g < std::size(groups); ++g) {
@@ -167,8 +169,8 @@ TEST(CourtChanges, RefusedChangesTouchNeitherCourtNorQueueNorPool) {
         {Finish, kFoot, kTwo, "B_", {1, 2}, {}},         {Finish, kFoot, kTwo, "BP", {1, 2}, {}},
         {Finish, kHead, kTwo, "B ", {0, 0}, {}},         {Finish, kFoot, kTwo, "BB", {1, 2}, {}},
         {Finish, kHead, kTwo, "P_", {1, 2}, {}},         {Finish, kFoot, kTwo, "_P", {1, 2, 3, 4}, {}},
-        // Withdrawn: only a walking court's assignment.
-        {Withdraw, kFoot, kTwo, "BB", {1, 2, 3, 4}, {}},
+        // Withdrawn: only an end that plays and holds a pair.
+        {Withdraw, kHead, kTwo, "PP", {1, 2}, {}},       {Withdraw, kFoot, kOne, "B ", {1, 2, 3, 4}, {}},
     };
     // clang-format on
     for (const Refusal& r : refusals) {

@@ -103,6 +103,7 @@ ChartForm::ChartForm(app::Hub& hub)
     on(Event::DblClick, "t6", [this](EventArgs& e) { thirdPlaceDblClick(e.index); });
     on(Event::Change, "scrlRnd", [this](EventArgs& e) { scrollRounds(e.control->value); });
     on(Event::Change, "scrlGrp", [this](EventArgs& e) { scrollGroups(e.control->value); });
+    on(Event::DblClick, "txtChng", [this](EventArgs&) { switchTournament(); });
     on(Event::Click, "cmdGlitch", [this](EventArgs&) { closeEditor(); });
     on(Event::Click, "cmbWin", [this](EventArgs&) { m_cmbWin->text = kDisplayFinalistsPicked; });
 }
@@ -577,6 +578,45 @@ void ChartForm::scrollGroups(int value) {
     m_scrlRnd->value = m_firstRound;
     showColumnsInUse();
     refresh();
+}
+
+void ChartForm::switchTournament() {
+    const std::string direction = store::upperFirst(store::trim(m_txtChng->text)).substr(0, 1);
+    if (direction != "B" && direction != "F") {
+        return;
+    }
+    const int slot = m_slot + (direction == "B" ? -1 : 1);
+    std::optional<app::SlotRow> row;
+    const bool done = m_hub.runUnstagedAction(kSwitchError, [&](store::Action& action) {
+        if (slot < 1 || slot > app::kSlotCount) {
+            return;
+        }
+        const app::SlotRow read = app::slotRow(app::readSlotText(action, slot));
+        // Only a set-up elimination tournament has a chart to show.
+        if (store::fieldInt(read.teams) == 0 || store::fieldInt(read.category) != 0 ||
+            !chartWritten(action, slot)) {
+            return;
+        }
+        app::writeSelectedSlot(action, slot);
+        row = read;
+    });
+    if (!done) {
+        return;
+    }
+    if (!row) {
+        m_hub.services().messageBox(kImproperSwitch);
+        return;
+    }
+    app::SelectedTournament& t = m_hub.selected();
+    t.slot = slot;
+    t.number = row->number;
+    t.type = row->type;
+    t.teams = row->teams;
+    t.rounds = row->rounds;
+    t.category = store::fieldInt(row->category, 32767);
+    t.drawPartners = row->drawPartners;
+    t.currentRound = store::fieldInt(row->currentRound, 32767);
+    m_hub.navigate(*this, app::windows::kCharts);
 }
 
 void ChartForm::toggleOption(bool ChartOptions::*flag) {

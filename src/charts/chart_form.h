@@ -23,6 +23,8 @@ inline constexpr const char* kLoadError = "Chart Form Load Error";
 inline constexpr const char* kDrawError = "GetChart Routine Error ";
 inline constexpr const char* kWinLossError = "Chart WinLoss Error ";
 inline constexpr const char* kCorrectionError = "Chart Correction Error ";
+inline constexpr const char* kImproperSwitch = "Improper Action\nGoto Select Tournament";
+inline constexpr const char* kSwitchError = "Chart Switch Error";
 inline constexpr const char* kOptionsError = "Chart Options Error";
 inline constexpr const char* kScrollError = "Chart Scroll Error";
 inline constexpr const char* kSetSize = "   Set Tournament Size";
@@ -97,6 +99,8 @@ private:
     void showAdvance(const AdvanceResult& result);
     void scrollRounds(int value);
     void scrollGroups(int value);
+    // txtChng "B" or "F": the chart of the preceding or succeeding slot, when that slot holds one.
+    void switchTournament();
     void toggleOption(bool ChartOptions::*flag);
     void showOptions();
     ChartTournament tournament() const;
@@ -124,6 +128,7 @@ private:
     ui::Control* m_cmbWin = nullptr;
     ui::Control* m_msgBx = nullptr;
     ui::Control* m_txtTitle = nullptr;
+    ui::Control* m_txtChng = nullptr;
     ui::Control* m_txtGlitch = nullptr;
     ui::Control* m_cmdGlitch = nullptr;
     ui::Control* m_lblGlitch = nullptr;

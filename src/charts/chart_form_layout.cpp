@@ -61,8 +61,7 @@ void ChartForm::addControls() {
     m_txtTitle = &add(ControlKind::TextBox, "txtTitle", -1, "", 100, 60, 1900, 300);
     m_txtTitle->readOnly = true;
     m_txtTitle->bold = true;
-    ui::Control& change = add(ControlKind::TextBox, "txtChng", -1, "", 2050, 60, 300, 300);
-    change.tip = "B: preceding, F: succeeding tournament";
+    m_txtChng = &add(ControlKind::TextBox, "txtChng", -1, "", 2050, 60, 300, 300);
     m_msgBx = &add(ControlKind::Label, "msgBx", -1, "", 2400, 40, 6300, 520);
     m_msgBx->multiLine = true;
     m_msgBx->fontSize = 8;

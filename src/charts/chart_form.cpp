@@ -42,30 +42,7 @@ bool showsTeam(const ui::Control* box) {
     return store::fieldInt(box->text) != 0;
 }
 
-// "Ann Lee " -> "A. Lee ": the initial, ". " and what follows the first blank.
-std::string shortName(std::string_view name) {
-    if (name.empty()) {
-        return "";
-    }
-    const std::size_t blank = name.find(' ');
-    const std::string_view rest = blank == std::string_view::npos ? name : name.substr(blank + 1);
-    return std::string(1, name.front()) + ". " + std::string(rest);
-}
-
 }  // namespace
-
-std::string shortNames(const std::string& names) {
-    const std::size_t amp = names.find('&');
-    if (amp == std::string::npos) {
-        return names;
-    }
-    const std::string_view all(names);
-    std::string_view second = all.substr(amp + 1);
-    if (second.starts_with(' ')) {
-        second.remove_prefix(1);
-    }
-    return shortName(all.substr(0, amp)) + " " + shortName(second);
-}
 
 ChartForm::ChartForm(app::Hub& hub)
     : ui::Form(hub, std::string(app::windows::kCharts), "Elimination Chart"), m_hub(hub) {
@@ -115,14 +92,16 @@ void ChartForm::load() {
     m_rounds = store::fieldInt(t.rounds, 100);
     m_teams = store::fieldInt(t.teams, 1000);
     m_group = 1;
-    // Only a chart of 32 teams or more scrolls by rounds: its first column goes as far as round B - 3.
-    const int lastFirstRound = m_rounds >= kScrolledRounds ? m_rounds - 3 : 1;
+    // Only a chart of 32 teams or more scrolls: its first column goes as far as round B - 3, its groups of
+    // 16 round-1 positions number 2^(B - 4).
+    const bool scrolled = m_rounds >= kScrolledRounds && m_rounds <= kMaxRounds;
+    const int lastFirstRound = scrolled ? m_rounds - 3 : 1;
     m_firstRound = std::clamp(t.currentRound, 1, lastFirstRound);
     app::showPrinterState(*this, m_hub.printerOff());
     m_shown = loadChart();
     m_scrlRnd->max = lastFirstRound;
     m_scrlRnd->value = m_firstRound;
-    m_scrlGrp->max = m_rounds >= kScrolledRounds ? 1 << (m_rounds - 4) : 1;
+    m_scrlGrp->max = scrolled ? 1 << (m_rounds - 4) : 1;
     m_scrlGrp->value = m_group;
     showColumnsInUse();
     if (m_shown) {
@@ -165,7 +144,7 @@ bool ChartForm::loadChart() {
 }
 
 void ChartForm::refresh(bool loading) {
-    View view;
+    ChartView view;
     const bool read = loading ? m_hub.runUnstagedAction(kLoadError,
                                                         [&](store::Action& action) {
                                                             int stage = 0;
@@ -184,7 +163,8 @@ void ChartForm::refresh(bool loading) {
     for (std::size_t col = 0; col < m_boxes.size(); ++col) {
         for (std::size_t j = 0; j < m_boxes[col].size(); ++j) {
             m_boxes[col][j]->text = view.boxes[col][j];
-            m_boxes[col][j]->tip = view.boxes[col][j];
+            // The tip shows what a narrow box cuts off.
+            m_boxes[col][j]->tip = view.names[col][j];
         }
         for (std::size_t i = 0; i < m_courts[col].size(); ++i) {
             m_courts[col][i]->text = view.courts[col][i];
@@ -210,110 +190,6 @@ void ChartForm::refresh(bool loading) {
         }
         drawBracketLines();
     }
-}
-
-ChartForm::View ChartForm::readView(store::Action& action, int& stage) const {
-    View v;
-    for (std::size_t col = 0; col < m_boxes.size(); ++col) {
-        v.boxes[col].assign(m_boxes[col].size(), "");
-        v.courts[col].assign(m_courts[col].size(), "");
-    }
-    const auto position = [&](int record) {
-        std::optional<Position> p = readPosition(action, m_slot, record);
-        const bool lineFits = p && (p->line == kNoLine || p->line == kByeLine || p->line == kForfeitLine ||
-                                    (p->line >= 1 && p->line <= chartSize(m_rounds)));
-        if (!lineFits) {
-            throw store::Error("Chart record " + std::to_string(record) + " is garbled",
-                               chartFileName(m_slot));
-        }
-        return *p;
-    };
-    const auto team = [&](int line) {
-        if (!tournament::teamRecordWritten(action, m_slot, line + 1)) {
-            throw store::Error("The line file holds no team for line " + std::to_string(line),
-                               tournament::lineFileName(m_slot));
-        }
-        return tournament::readTeamFields(action, m_slot, line + 1);
-    };
-    const auto courtShown = [](const std::string& court) {
-        const std::string shown = store::trim(court);
-        return shown == "0" ? std::string(" ") : shown;
-    };
-
-    stage = 1;
-    for (int event = 0; event < 2; ++event) {
-        for (int k = 1; k <= kColumns; ++k) {
-            const int round = m_firstRound + k - 1;
-            const int shown = shownBoxes(k);
-            if (shown == 0) {
-                break;
-            }
-            const auto col = static_cast<std::size_t>(k - 1);
-            const int n = kFirstColumnBoxes >> (k - 1);
-            const int level = event == 0 ? mainLevel(m_rounds, round) : consolationLevel(m_rounds, round);
-            const int first = levelRange(level).first + (m_group - 1) * n;
-            for (int i = 0; i < shown; ++i) {
-                const Position p = position(first + i);
-                if (k == 1) {
-                    v.slots[static_cast<std::size_t>(event * kFirstColumnBoxes + i)] = p.record;
-                }
-                const auto box = static_cast<std::size_t>(event * n + i);
-                const auto label = static_cast<std::size_t>(k == kColumns ? event : event * (n / 2) + i / 2);
-                if (p.line == kByeLine) {
-                    v.boxes[col][box] = kBye;
-                } else if (p.line == kForfeitLine) {
-                    v.boxes[col][box] = kForfeit;
-                } else if (p.line != kNoLine) {
-                    const std::vector<std::string> fields = team(p.line);
-                    v.boxes[col][box] = std::to_string(p.line) + " " +
-                                        shortNames(store::trim(fields[tournament::kTeamNames]));
-                    const bool playsHere = store::fieldInt(fields[tournament::kTeamRound]) == round;
-                    v.courts[col][label] = playsHere ? courtShown(fields[tournament::kTeamCourt]) : "";
-                }
-            }
-        }
-    }
-
-    stage = 2;
-    const auto stored = [&](int line) {
-        return std::to_string(line) + " " + store::trim(team(line)[tournament::kTeamNames]);
-    };
-    if (!m_options.semiFinalFinish) {
-        for (int m = 0; m < 4; ++m) {
-            const Position p = position(m + 1);
-            const auto pair = static_cast<std::size_t>(m / 2);
-            if (!p.holdsTeam()) {
-                v.thirdPlaceCourts[pair].clear();
-                continue;
-            }
-            v.thirdPlace[static_cast<std::size_t>(m)] = stored(p.line);
-            v.thirdPlaceCourts[pair] = courtShown(team(p.line)[tournament::kTeamCourt]);
-            if (p.won()) {
-                v.thirdPlace[4 + pair] = stored(p.line);
-            }
-        }
-    }
-
-    stage = 3;
-    std::array<Position, 8> eight;
-    const int firstRecord = m_options.semiFinalFinish ? 9 : 1;
-    for (std::size_t i = 0; i < eight.size(); ++i) {
-        eight[i] = position(firstRecord + static_cast<int>(i));
-    }
-    const std::optional<Finalists> finalists =
-        m_options.semiFinalFinish ? std::optional<Finalists>(semiFinalistsOf(eight)) : finalistsOf(eight);
-    if (finalists) {
-        for (std::size_t i = 0; i < finalists->size(); ++i) {
-            const int line = (*finalists)[i];
-            if (line < 1 || line > chartSize(m_rounds)) {
-                continue;
-            }
-            const std::string place = m_options.semiFinalFinish ? "  " : std::to_string(i % 4 + 1);
-            v.finalists.push_back((i < 4 ? " Main: " : " Cons: ") + place + " " + stored(line));
-            v.finalistBoxes[i] = stored(line);
-        }
-    }
-    return v;
 }
 
 void ChartForm::showMessage(const std::string& text, bool alarm) {

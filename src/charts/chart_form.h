@@ -48,6 +48,21 @@ std::string shortNames(const std::string& names);
 inline constexpr int kColumns = 5;
 inline constexpr int kFirstColumnBoxes = 16;
 
+// What a refresh of the chart window read from the files, applied to the controls once the reading
+// succeeded.
+struct ChartView {
+    std::array<std::vector<std::string>, kColumns> boxes;   // column k-1: 2n box texts
+    std::array<std::vector<std::string>, kColumns> names;   // the same with the names unshortened
+    std::array<std::vector<std::string>, kColumns> courts;  // column k-1: its labels
+    std::array<int, 2 * kFirstColumnBoxes> slots{};         // the record shown in each column-1 box
+    std::array<std::string, 6> thirdPlace;
+    std::array<std::string, 2> thirdPlaceCourts;
+    std::vector<std::string> finalists;
+    std::array<std::string, 8> finalistBoxes;  // column 3 of a chart of 4
+};
+
+class ChartReader;
+
 class ChartForm : public ui::Form {
 public:
     explicit ChartForm(app::Hub& hub);
@@ -55,17 +70,6 @@ public:
     void load() override;
 
 private:
-    // What a refresh read from the files, applied to the controls once the reading succeeded.
-    struct View {
-        std::array<std::vector<std::string>, kColumns> boxes;   // column k-1: 2n box texts
-        std::array<std::vector<std::string>, kColumns> courts;  // column k-1: its labels
-        std::array<int, 2 * kFirstColumnBoxes> slots{};         // the record shown in each column-1 box
-        std::array<std::string, 6> thirdPlace;
-        std::array<std::string, 2> thirdPlaceCourts;
-        std::vector<std::string> finalists;
-        std::array<std::string, 8> finalistBoxes;  // column 3 of a chart of 4
-    };
-
     // --- layout (chart_form_layout.cpp)
     void addControls();
     void addBracket();
@@ -80,7 +84,8 @@ private:
     bool loadChart();
     void refresh(bool loading = false);
     // Reads what the columns, the third-place matches and the finalists show; `stage` counts those three.
-    View readView(store::Action& action, int& stage) const;
+    ChartView readView(store::Action& action, int& stage) const;
+    void readColumns(ChartReader& reader, ChartView& view) const;
     void showMessage(const std::string& text, bool alarm);
     void setHelp(const std::string& text);
 

@@ -119,7 +119,8 @@ void ChartForm::addControls() {
         bar->smallChange = 1;
         bar->largeChange = 1;
     }
-    m_lblHelp = &add(ControlKind::Label, "lblHelp", -1, "", 2050, 6420, 4900, 240);
+    m_lblHelp = &add(ControlKind::Label, "lblHelp", -1, "", 2050, 6420, 4950, 240);
+    m_lblHelp->fontSize = kBoxFont;
 }
 
 void ChartForm::addBracket() {

@@ -1,6 +1,7 @@
 #include "charts/chart_form.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,7 @@
 #include "charts/cancel.h"
 #include "charts/chart_file.h"
 #include "charts/chart_options.h"
+#include "courts/court_files.h"
 #include "courts/court_states.h"
 #include "store/error.h"
 #include "store/packed.h"
@@ -40,6 +42,33 @@ constexpr double kMessageFont = 8;
 // A box shows a team when its text starts with a line number; an empty box, a bye and a forfeit do not.
 bool showsTeam(const ui::Control* box) {
     return store::fieldInt(box->text) != 0;
+}
+
+// The pairs on the courts an advance gave out, as their cards show them: the head pair, and the foot pair
+// of a two-pair court.
+std::vector<CardPair> cardPairs(store::Action& action, const ChartTournament& t,
+                                const std::vector<int>& given) {
+    const auto line = [&](int number) {
+        return number == 0 ? CardLine{}
+                           : cardLine(number, tournament::readTeamFields(action, t.slot, number + 1));
+    };
+    std::vector<CardPair> pairs;
+    for (const int c : given) {
+        const std::optional<courts::CourtRecord> court = courts::readCourt(action, t.slot, c);
+        if (!court) {
+            continue;
+        }
+        for (const courts::CourtEnd end : {courts::CourtEnd::Head, courts::CourtEnd::Foot}) {
+            const courts::LinePair pair = courts::pairAt(*court, end);
+            if (!pair.empty()) {
+                pairs.push_back({line(pair.first), line(pair.second)});
+            }
+            if (t.layout != courts::CourtLayout::TwoPair) {
+                break;
+            }
+        }
+    }
+    return pairs;
 }
 
 }  // namespace
@@ -342,6 +371,7 @@ void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
     const ChartTournament t = tournament();
     const int round = m_firstRound + column - 1;
     std::optional<AdvanceResult> result;
+    std::vector<CardPair> cards;
     const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
         stage = 1;
         Match match = matchOf(action, t, record, round);
@@ -354,20 +384,29 @@ void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
         }
         match.forcedDefault = forcedDefault;
         result = advance(action, t, match, m_options, stage);
+        cards = cardPairs(action, t, result->courtsGiven);
     });
     if (done && result) {
-        showAdvance(*result);
+        showAdvance(*result, cards);
         refresh();
     }
 }
 
-void ChartForm::showAdvance(const AdvanceResult& result) {
+void ChartForm::showAdvance(const AdvanceResult& result, const std::vector<CardPair>& cards) {
     showMessage(result.message, false);
     if (result.outcome != AdvanceResult::Outcome::Advanced) {
         m_hub.services().beep();
     }
     if (result.courtNotFound) {
         m_hub.services().messageBox(std::string(kCourtNotFound));
+    }
+    if (!cards.empty()) {
+        const app::SelectedTournament& selected = m_hub.selected();
+        const CardHeading heading{selected.number,
+                                  m_hub.services().now().date(),
+                                  {},
+                                  static_cast<std::uint32_t>(store::fieldInt(selected.consolationColor))};
+        app::printFromWindow(*this, m_hub, courtCards(heading, cards), kCourtCardPrintingError);
     }
 }
 
@@ -387,19 +426,21 @@ void ChartForm::thirdPlaceDblClick(int box) {
     const ChartTournament t = tournament();
     std::optional<AdvanceResult> result;
     bool marked = false;
+    std::vector<CardPair> cards;
     const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
         stage = 1;
         if (!pair) {
             marked = markThirdPlaceWon(action, t, box + 1);
         } else if (const std::optional<Match> match = thirdPlaceMatch(action, t, box + 1)) {
             result = advance(action, t, *match, m_options, stage);
+            cards = cardPairs(action, t, result->courtsGiven);
         }
     });
     if (!done || (!result && !marked)) {
         return;
     }
     if (result) {
-        showAdvance(*result);
+        showAdvance(*result, cards);
     }
     refresh();
 }

@@ -2,13 +2,11 @@
 // data file as before the action or as after it once recover() has run.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <functional>
 #include <string>
 
 #include "store/action.h"
+#include "support/faulty_file_system.h"
 #include "test_folder.h"
 
 namespace tallyvex::store {
@@ -16,55 +14,8 @@ namespace {
 
 using test::Snapshot;
 using test::snapshot;
-using test::TempFolder;
-
-constexpr int kKilled = 0;
-constexpr int kCommitted = 42;
-constexpr int kFailed = 43;
-
-// The real file system, broken at call number `failAt` (counting every call from 0): it throws there
-// once, throws there and at every later call (a disk that has gone away), or ends the process there
-// (a kill or power cut; a write it stops is left half done).
-class FaultyFileSystem final : public FileSystem {
-public:
-    enum class Mode { ThrowOnce, ThrowFromThenOn, Exit };
-
-    FaultyFileSystem(Mode mode, int failAt) : m_mode(mode), m_failAt(failAt) {}
-
-    std::optional<std::string> readFile(const fs::path& p) override { return real(p).readFile(p); }
-    void writeFileSynced(const fs::path& p, const std::string& bytes) override {
-        if (m_mode == Mode::Exit && m_calls == m_failAt) {
-            // Dying in the middle of a write leaves the file torn.
-            m_real.writeFileSynced(p, bytes.substr(0, bytes.size() / 2));
-        }
-        real(p).writeFileSynced(p, bytes);
-    }
-    void rename(const fs::path& from, const fs::path& to) override { real(from).rename(from, to); }
-    void remove(const fs::path& p) override { real(p).remove(p); }
-    void syncDirectory(const fs::path& d) override { real(d).syncDirectory(d); }
-    std::vector<std::string> list(const fs::path& d) override { return real(d).list(d); }
-    bool exists(const fs::path& p) override { return real(p).exists(p); }
-    void createDirectories(const fs::path& d) override { real(d).createDirectories(d); }
-
-private:
-    // Counts a call and fails it when due; otherwise hands it on to the real file system.
-    FileSystem& real(const fs::path& path) {
-        const int n = m_calls++;
-        const bool fails = m_mode == Mode::ThrowOnce ? n == m_failAt : n >= m_failAt;
-        if (fails && m_mode == Mode::Exit) {
-            ::_exit(kKilled);
-        }
-        if (fails) {
-            throw Error("injected fault at " + path.string());
-        }
-        return m_real;
-    }
-
-    RealFileSystem m_real;
-    Mode m_mode = Mode::ThrowOnce;
-    int m_failAt = 0;
-    int m_calls = 0;
-};
+using testing::faultAtEveryCall;
+using testing::FaultyFileSystem;
 
 std::string padded(const std::string& text, std::size_t length) {
     return text + std::string(length - text.size(), ' ');
@@ -104,45 +55,6 @@ void runAction(const DataDir& dir) {
 
 bool beforeOrAfter(const Snapshot& state) {
     return state == kBefore || state == kAfter;
-}
-
-// Runs `operation` on a folder holding `start`, with the file system broken at call k, for k = 0, 1, ...
-// until the operation completes; `check` sees each folder as the run left it (in Exit mode the run is a
-// child process that dies there). Returns the number of runs.
-using Check = std::function<void(int k, bool completed, const fs::path& folder)>;
-int faultAtEveryCall(FaultyFileSystem::Mode mode, const Snapshot& start,
-                     const std::function<void(const DataDir&)>& operation, const Check& check) {
-    bool completed = false;
-    int k = 0;
-    for (; !completed && k < 500; ++k) {
-        TempFolder folder;
-        test::restore(folder.path(), start);
-        const auto attempt = [&] {
-            FaultyFileSystem faulty(mode, k);
-            try {
-                operation(DataDir(folder.path(), faulty));
-                return true;
-            } catch (const Error&) {
-                return false;
-            }
-        };
-        if (mode == FaultyFileSystem::Mode::Exit) {
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                ::_exit(attempt() ? kCommitted : kFailed);
-            }
-            int status = 0;
-            const bool exited = pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status);
-            const int code = exited ? WEXITSTATUS(status) : -1;
-            EXPECT_TRUE(code == kKilled || code == kCommitted) << "child exit " << code << " at call " << k;
-            completed = code == kCommitted;
-        } else {
-            completed = attempt();
-        }
-        check(k, completed, folder.path());
-    }
-    EXPECT_TRUE(completed) << "still failing at call 500";
-    return k;
 }
 
 TEST(CrashSafety, FailedCommitRollsItselfBack) {

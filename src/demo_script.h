@@ -58,7 +58,41 @@ click cmdSort
 answer No
 click cmdPrnt
 tick
-menu itmStatus
+# Slot 1 played to the end on its chart. Lines 1, 3, 13 and 15 have byes: round 1 is the four matches of
+# lines 5 to 12; a round-1 loser goes on in the consolation below the main event.
+menu itmChart
+expect window frmCharts
+# Line 5 entered as a winner by mistake, taken back (Shift and a click on it in round 2), and line 6 entered.
+dblclick t1(4)
+click t2(2) shift
+expect t2(2) text ""
+dblclick t1(5)
+# Line 10 does not show up: a forced default (Shift and a click on line 9) puts line 9 into round 2.
+answer OK
+click t1(8) shift
+expect t1(9) text "       Forfeit"
+dblclick t1(6)
+dblclick t1(10)
+# Round 2 of the main event, then the consolation's: lines 2, 7, 9, 16 and 5 win.
+dblclick t2(0)
+dblclick t2(3)
+dblclick t2(4)
+dblclick t2(7)
+dblclick t2(10)
+# The semi-finals of both events: lines 2, 16, 5 and 12 win; the losers meet for third place.
+dblclick t3(0)
+dblclick t3(3)
+dblclick t3(5)
+dblclick t3(6)
+# Third place and the finals: lines 9, 2, 4 and 12 win.
+dblclick t6(1)
+dblclick t4(0)
+dblclick t6(2)
+dblclick t4(3)
+# The finished chart: the finals, the third-place matches and their winners.
+dump
+click Tool(2)
+expect window frmSelect
 click chkTn(1)
 click Tool(0)
 expect window frmPlayers

@@ -19,3 +19,26 @@ foreach(pdf ${pdfs})
         message(FATAL_ERROR "${pdf} is not a PDF")
     endif()
 endforeach()
+
+# Its chart is played to the end: the transcript shows the forced default and the finished chart with both
+# finals and the third-place winners, and the chart file holds the final and third-place results.
+file(READ ${DATA}/demo-transcript.txt transcript)
+foreach(shown
+        "msgbox: This action advances the player to"
+        "frmCharts.t1\\(9\\) =        Forfeit"
+        "frmCharts.t4\\(0\\) = 2 [A-Z]"
+        "frmCharts.t4\\(1\\) = 16 [A-Z]"
+        "frmCharts.t4\\(2\\) = 5 [A-Z]"
+        "frmCharts.t4\\(3\\) = 12 [A-Z]"
+        "frmCharts.t6\\(4\\) = 9 [A-Z]"
+        "frmCharts.t6\\(5\\) = 4 [A-Z]")
+    if(NOT transcript MATCHES "${shown}")
+        message(FATAL_ERROR "the demo transcript does not show ${shown}")
+    endif()
+endforeach()
+file(READ ${DATA}/fChart0.Fil finals LIMIT 80)
+string(REGEX REPLACE " +" " " finals "${finals}")
+set(expected "1#7#L 2#9#W 3#4#W 4#14#L 5#2#W 6#16#L 7#5#L 8#12#W ")
+if(NOT finals STREQUAL expected)
+    message(FATAL_ERROR "the demo's chart ends with \"${finals}\", not \"${expected}\"")
+endif()

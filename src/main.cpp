@@ -158,7 +158,10 @@ int runDemo(const store::DataDir& dir, const Options& options) {
     const fs::path transcriptPath = dir.root() / "demo-transcript.txt";
     std::ofstream transcript(transcriptPath);
     std::istringstream script(kDemoScript);
-    const int status = runScript(dir, script, dir.root(), options, transcript);
+    // The same draw and the same names every time, unless --seed asks for others.
+    Options demo = options;
+    demo.seed = options.seed.value_or(1);
+    const int status = runScript(dir, script, dir.root(), demo, transcript);
     if (status != 0) {
         std::cerr << "tallyvex: the demo stopped; see " << transcriptPath.string() << "\n";
         return status;

@@ -485,6 +485,11 @@ void ScriptRunner::dump() {
     for (Form* form : runningApp().openWindows()) {
         for (const auto& c : form->controls()) {
             line("control: " + form->name() + "." + c->key() + " = " + transcriptText(c->text));
+            // A list's entries follow its text on a line of their own.
+            if (!c->items.empty()) {
+                line("control: " + form->name() + "." + c->key() +
+                     " list = " + transcriptText(property(*c, "list")));
+            }
         }
     }
 }

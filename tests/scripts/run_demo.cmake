@@ -20,8 +20,9 @@ foreach(pdf ${pdfs})
     endif()
 endforeach()
 
-# Its chart is played to the end: the transcript shows the forced default and the finished chart with both
-# finals and the third-place winners, and the chart file holds the final and third-place results.
+# Its chart is played to the end: the transcript shows the forced default, the finished chart with both
+# finals and the third-place winners, and the finalists' list; the chart file holds the final and
+# third-place results.
 file(READ ${DATA}/demo-transcript.txt transcript)
 foreach(shown
         "msgbox: This action advances the player to"
@@ -31,7 +32,9 @@ foreach(shown
         "frmCharts.t4\\(2\\) = 5 [A-Z]"
         "frmCharts.t4\\(3\\) = 12 [A-Z]"
         "frmCharts.t6\\(4\\) = 9 [A-Z]"
-        "frmCharts.t6\\(5\\) = 4 [A-Z]")
+        "frmCharts.t6\\(5\\) = 4 [A-Z]"
+        "frmCharts.cmbWin list =  Main: 1 2 [A-Z][^\\]*\\\\n Main: 2 16 [A-Z]"
+        " Cons: 4 14 [A-Z]")
     if(NOT transcript MATCHES "${shown}")
         message(FATAL_ERROR "the demo transcript does not show ${shown}")
     endif()

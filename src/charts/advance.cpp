@@ -6,6 +6,7 @@
 
 #include "charts/bracket.h"
 #include "charts/chart_file.h"
+#include "charts/checked_records.h"
 #include "courts/court_files.h"
 #include "store/error.h"
 #include "store/packed.h"
@@ -45,31 +46,6 @@ enum Stage : int {
 // consolation's.
 constexpr int kConsolationLevels = 10;
 
-bool isNumber(std::string_view text) {
-    const std::string trimmed = store::trim(text);
-    return !trimmed.empty() &&
-           std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool knownState(std::string_view state) {
-    return state == kOpen || state == kWon || state == kLost || state == kByeLost || state == kByeWon;
-}
-
-bool chartLine(const ChartTournament& t, int line) {
-    return line >= 1 && line <= chartSize(t.rounds);
-}
-
-// A team record of the line file, kept as its fields so that what the advance does not change is written
-// back as it was read.
-struct Team {
-    int line = 0;
-    std::vector<std::string> fields;
-
-    int number(TeamField field) const { return store::fieldInt(fields[field]); }
-    void set(TeamField field, int value) { fields[field] = std::to_string(value); }
-    void add(TeamField field, int delta) { set(field, number(field) + delta); }
-};
-
 // Reads, changes and writes the files of one advance.
 class Advancer {
 public:
@@ -88,12 +64,9 @@ private:
     std::string m_assigned;
     AdvanceResult m_result;
 
-    Position position(int record);
     void place(int record, int line);
     void queuePair(int first, int second);
     void writeQueue();
-    Team team(int line);
-    void writeTeam(const Team& team);
     CourtRecord checkedCourt(const CourtRecord& court);
 
     void checkQueue(const Match& match);
@@ -104,25 +77,10 @@ private:
     void serveQueue();
 };
 
-Position Advancer::position(int record) {
-    const std::optional<Position> read = readPosition(m_action, m_t.slot, record);
-    if (!read) {
-        throw store::Error("Chart record " + std::to_string(record) + " holds no position",
-                           chartFileName(m_t.slot));
-    }
-    const int line = read->line;
-    if (!knownState(read->state) ||
-        (line != kNoLine && line != kByeLine && line != kForfeitLine && !chartLine(m_t, line))) {
-        throw store::Error("Chart record " + std::to_string(record) + " is garbled",
-                           chartFileName(m_t.slot) + ": \"" + positionText(*read) + "\"");
-    }
-    return *read;
-}
-
 // A team enters an open position; with a team already on the other side, their match waits for a court.
 void Advancer::place(int record, int line) {
     writePosition(m_action, m_t.slot, Position{record, line, std::string(kOpen)});
-    const Position other = position(partnerRecord(record));
+    const Position other = checkedPosition(m_action, m_t, partnerRecord(record));
     if (other.holdsTeam()) {
         queuePair(line, other.line);
     }
@@ -138,33 +96,10 @@ void Advancer::writeQueue() {
     courts::writeQueue(m_action, m_t.slot, m_queue);
 }
 
-Team Advancer::team(int line) {
-    const int record = line + 1;
-    const std::string where = tournament::lineFileName(m_t.slot) + " record " + std::to_string(record);
-    if (!tournament::teamRecordWritten(m_action, m_t.slot, record)) {
-        throw store::Error("The line file holds no team for line " + std::to_string(line), where);
-    }
-    Team team{line, tournament::readTeamFields(m_action, m_t.slot, record)};
-    for (const TeamField field : {tournament::kTeamLevel, tournament::kTeamEntryRound, tournament::kTeamRound,
-                                  tournament::kTeamCourt}) {
-        if (!isNumber(team.fields[field])) {
-            throw store::Error(
-                "The team record of line " + std::to_string(line) + " is garbled",
-                where + ": field " + std::to_string(field) + " \"" + team.fields[field] + "\"");
-        }
-    }
-    return team;
-}
-
-void Advancer::writeTeam(const Team& team) {
-    tournament::writeTeamRecord(m_action, m_t.slot, team.line + 1, team.fields,
-                                tournament::RecordEnd::Marked);
-}
-
 // A court record the advance changes must hold this chart's lines and a court number as its label.
 CourtRecord Advancer::checkedCourt(const CourtRecord& court) {
     const bool linesFit = std::all_of(court.lines.begin(), court.lines.end(),
-                                      [this](int line) { return line == 0 || chartLine(m_t, line); });
+                                      [this](int line) { return line == 0 || chartLine(m_t.rounds, line); });
     if (!linesFit || !isNumber(court.label)) {
         throw store::Error("Court record " + std::to_string(court.court) + " is garbled",
                            courts::courtFileName(m_t.slot) + ": \"" + courts::courtText(court) + "\"");
@@ -179,7 +114,7 @@ void Advancer::checkQueue(const Match& match) {
         return;
     }
     const bool linesFit = std::all_of(queue->lines.begin(), queue->lines.end(),
-                                      [this](int line) { return chartLine(m_t, line); });
+                                      [this](int line) { return chartLine(m_t.rounds, line); });
     if (queue->lines.size() % 2 != 0 || !linesFit) {
         throw store::Error("The court queue is garbled",
                            courts::queueFileName(m_t.slot) + ": \"" + courts::queueText(*queue) + "\"");
@@ -192,8 +127,8 @@ void Advancer::checkQueue(const Match& match) {
 }
 
 void Advancer::markPositions(const Match& match) {
-    const Position winner = position(match.winnerRecord);
-    const Position loser = position(match.loserRecord);
+    const Position winner = checkedPosition(m_action, m_t, match.winnerRecord);
+    const Position loser = checkedPosition(m_action, m_t, match.loserRecord);
     if (match.loserRecord != partnerRecord(match.winnerRecord) || winner.line != match.winnerLine ||
         loser.line != match.loserLine || !winner.holdsTeam() || !loser.holdsTeam()) {
         throw store::Error("The chart does not hold this match",
@@ -245,13 +180,13 @@ void Advancer::placeLoser(const Match& match, const Team& winner, Team& loser) {
         if (!m_options.omitConsolation) {
             const int bye = match.winnerRecord + byeShift;
             writePosition(m_action, m_t.slot, Position{bye, kByeLine, std::string(kOpen)});
-            const Position beside = position(partnerRecord(bye));
+            const Position beside = checkedPosition(m_action, m_t, partnerRecord(bye));
             if (beside.holdsTeam()) {
                 place(nextRoundRecord(bye), beside.line);
-                Team moved = team(beside.line);
+                Team moved = readTeam(m_action, m_t, beside.line);
                 moved.add(kTeamLevel, -1);
                 moved.add(kTeamRound, 1);
-                writeTeam(moved);
+                writeTeam(m_action, m_t, moved);
             }
         }
     } else {
@@ -262,7 +197,7 @@ void Advancer::placeLoser(const Match& match, const Team& winner, Team& loser) {
             placed = true;
         }
     }
-    writeTeam(loser);
+    writeTeam(m_action, m_t, loser);
 
     // In a tournament of 7 teams the team with the bye that loses the semi-final plays no third place.
     const bool sevenTeamBye = m_t.teams == 7 && consolation == 13;
@@ -376,10 +311,10 @@ void Advancer::serveQueue() {
 
         m_stage = kPairsTold;
         for (std::size_t i = 0; i < taken; ++i) {
-            Team placed = team(lines[i]);
+            Team placed = readTeam(m_action, m_t, lines[i]);
             placed.set(tournament::kTeamCourt, record.court);
             placed.fields[tournament::kTeamEnd] = !twoPair ? " " : i < 2 ? "H" : "F";
-            writeTeam(placed);
+            writeTeam(m_action, m_t, placed);
         }
         m_assigned += "Ct " + record.label + " Assigned to Line#'s  " + std::to_string(lines[0]) + "," +
                       std::to_string(lines[1]) + ",  ";
@@ -409,8 +344,8 @@ AdvanceResult Advancer::run(const Match& match) {
     }
 
     m_stage = kTeamRecords;
-    Team winner = team(match.winnerLine);
-    Team loser = team(match.loserLine);
+    Team winner = readTeam(m_action, m_t, match.winnerLine);
+    Team loser = readTeam(m_action, m_t, match.loserLine);
     const int court = winner.number(kTeamCourt);
     winner.add(tournament::kTeamLevel, -1);
     winner.add(tournament::kTeamRound, 1);
@@ -420,8 +355,8 @@ AdvanceResult Advancer::run(const Match& match) {
         winner.set(tournament::kTeamEntryRound, 2);
         loser.set(tournament::kTeamEntryRound, 0);
     }
-    writeTeam(winner);
-    writeTeam(loser);
+    writeTeam(m_action, m_t, winner);
+    writeTeam(m_action, m_t, loser);
 
     m_stage = kLoserPlaced;
     placeLoser(match, winner, loser);

@@ -5,6 +5,7 @@
 
 #include "charts/bracket.h"
 #include "charts/chart_file.h"
+#include "charts/checked_records.h"
 #include "courts/court_files.h"
 #include "courts/court_states.h"
 #include "store/error.h"
@@ -33,33 +34,6 @@ enum Stage : int {
 constexpr std::string_view kReopened = "0#*";
 // A level above this is a consolation level.
 constexpr int kLastMainLevel = 9;
-
-bool isNumber(std::string_view text) {
-    const std::string trimmed = store::trim(text);
-    return !trimmed.empty() &&
-           std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool knownState(std::string_view state) {
-    return state == kOpen || state == kWon || state == kLost || state == kByeLost || state == kByeWon;
-}
-
-bool chartLine(int rounds, int line) {
-    return line >= 1 && line <= chartSize(rounds);
-}
-
-bool knownLine(int rounds, int line) {
-    return line == kNoLine || line == kByeLine || line == kForfeitLine || chartLine(rounds, line);
-}
-
-// A team record kept as its fields, so that what the cancellation does not change is written back as read.
-struct Team {
-    int line = 0;
-    std::vector<std::string> fields;
-
-    int number(TeamField field) const { return store::fieldInt(fields[field]); }
-    void set(TeamField field, int value) { fields[field] = std::to_string(value); }
-};
 
 // What a cancellation takes back, read before anything is written.
 struct Undo {
@@ -91,54 +65,15 @@ private:
     std::optional<CancelResult> byePlacements();
     void takeBack();
 
-    Position position(int record);
     // Whether the position holds the line and its match there has been decided.
     bool playedSince(int record, int line);
-    Team team(int line);
-    void writeTeam(const Team& team);
     void reopen(int record, int line);
     void withdrawCourt(int line, CourtPool& pool, std::vector<int>& partners);
 };
 
-Position Canceller::position(int record) {
-    const std::optional<Position> read = readPosition(m_action, m_t.slot, record);
-    if (!read) {
-        throw store::Error("Chart record " + std::to_string(record) + " holds no position",
-                           chartFileName(m_t.slot));
-    }
-    if (!knownState(read->state) || !knownLine(m_t.rounds, read->line)) {
-        throw store::Error("Chart record " + std::to_string(record) + " is garbled",
-                           chartFileName(m_t.slot) + ": \"" + positionText(*read) + "\"");
-    }
-    return *read;
-}
-
 bool Canceller::playedSince(int record, int line) {
-    const Position filled = position(record);
+    const Position filled = checkedPosition(m_action, m_t, record);
     return filled.line == line && filled.state != kOpen;
-}
-
-Team Canceller::team(int line) {
-    const int record = line + 1;
-    const std::string where = tournament::lineFileName(m_t.slot) + " record " + std::to_string(record);
-    if (!tournament::teamRecordWritten(m_action, m_t.slot, record)) {
-        throw store::Error("The line file holds no team for line " + std::to_string(line), where);
-    }
-    Team team{line, tournament::readTeamFields(m_action, m_t.slot, record)};
-    for (const TeamField field : {tournament::kTeamLevel, tournament::kTeamEntryRound, tournament::kTeamRound,
-                                  tournament::kTeamCourt}) {
-        if (!isNumber(team.fields[field])) {
-            throw store::Error(
-                "The team record of line " + std::to_string(line) + " is garbled",
-                where + ": field " + std::to_string(field) + " \"" + team.fields[field] + "\"");
-        }
-    }
-    return team;
-}
-
-void Canceller::writeTeam(const Team& team) {
-    tournament::writeTeamRecord(m_action, m_t.slot, team.line + 1, team.fields,
-                                tournament::RecordEnd::Marked);
 }
 
 void Canceller::reopen(int record, int line) {
@@ -180,8 +115,8 @@ std::optional<CancelResult> Canceller::refusal(int p, int advancedLine) {
         throw store::Error("No match of the chart moves on to record " + std::to_string(p));
     }
     Undo& u = m_undo;
-    const Position upper = position(2 * p - 1);
-    const Position lower = position(2 * p);
+    const Position upper = checkedPosition(m_action, m_t, 2 * p - 1);
+    const Position lower = checkedPosition(m_action, m_t, 2 * p);
     u.winner = upper.line == advancedLine ? upper : lower;
     u.loser = upper.line == advancedLine ? lower : upper;
     if (u.winner.line != advancedLine || !u.winner.holdsTeam() || !u.loser.holdsTeam() ||
@@ -190,17 +125,17 @@ std::optional<CancelResult> Canceller::refusal(int p, int advancedLine) {
         return nothing;
     }
     if (p >= kMainFinal.first) {
-        if (position(p).line != advancedLine) {
+        if (checkedPosition(m_action, m_t, p).line != advancedLine) {
             return nothing;
         }
         if (playedSince(p, advancedLine)) {
             return later;
         }
         u.advanced = p;
-        u.opponent = position(partnerRecord(p)).line;
+        u.opponent = checkedPosition(m_action, m_t, partnerRecord(p)).line;
     }
-    u.won = team(u.winner.line);
-    u.lost = team(u.loser.line);
+    u.won = readTeam(m_action, m_t, u.winner.line);
+    u.lost = readTeam(m_action, m_t, u.loser.line);
     u.round = u.won.number(kTeamRound) - 1;
     if (u.round < 1 || u.round > m_t.rounds) {
         throw store::Error("The team record of line " + std::to_string(u.winner.line) + " is garbled",
@@ -247,19 +182,19 @@ std::optional<CancelResult> Canceller::byePlacements() {
         if (playedSince(entered, u.loser.line)) {
             return later;
         }
-        if (position(entered).line == u.loser.line) {
+        if (checkedPosition(m_action, m_t, entered).line == u.loser.line) {
             u.placed.push_back(entered);
         }
     }
     if (u.winner.state == kByeWon) {
-        const Position bye = position(u.winner.record + byeShift);
+        const Position bye = checkedPosition(m_action, m_t, u.winner.record + byeShift);
         if (bye.line != kByeLine) {
             return std::nullopt;
         }
         u.placed.push_back(bye.record);
-        const Position beside = position(partnerRecord(bye.record));
+        const Position beside = checkedPosition(m_action, m_t, partnerRecord(bye.record));
         const int next = nextRoundRecord(bye.record);
-        if (beside.holdsTeam() && position(next).line == beside.line) {
+        if (beside.holdsTeam() && checkedPosition(m_action, m_t, next).line == beside.line) {
             if (playedSince(next, beside.line)) {
                 return later;
             }
@@ -300,9 +235,9 @@ void Canceller::takeBack() {
     }
     for (const int line : partners) {
         if (line != u.winner.line && line != u.loser.line && line != u.moved) {
-            Team other = team(line);
+            Team other = readTeam(m_action, m_t, line);
             other.set(kTeamCourt, 0);
-            writeTeam(other);
+            writeTeam(m_action, m_t, other);
         }
     }
 
@@ -317,7 +252,7 @@ void Canceller::takeBack() {
         restored->set(kTeamLevel, entryRound ? level - kLastMainLevel : level);
         restored->set(kTeamRound, u.round);
         restored->set(kTeamCourt, 0);
-        writeTeam(*restored);
+        writeTeam(m_action, m_t, *restored);
     }
 
     m_stage = kByePlacementsCleared;
@@ -325,11 +260,11 @@ void Canceller::takeBack() {
         writePosition(m_action, m_t.slot, Position{record, kNoLine, std::string(kOpen)});
     }
     if (u.moved != kNoLine) {
-        Team back = team(u.moved);
+        Team back = readTeam(m_action, m_t, u.moved);
         back.set(kTeamLevel, back.number(kTeamLevel) + 1);
         back.set(kTeamRound, back.number(kTeamRound) - 1);
         back.set(kTeamCourt, 0);
-        writeTeam(back);
+        writeTeam(m_action, m_t, back);
     }
 }
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <tuple>
 
+#include "chart_fixture.h"
 #include "charts/bracket.h"
 #include "charts/cancel.h"
 #include "charts/chart_file.h"
 #include "charts/chart_options.h"
 #include "courts/court_files.h"
 #include "store/packed.h"
-#include "support/data_folder_test.h"
 #include "tournament/line_file.h"
 
 namespace tallyvex::charts {
@@ -45,41 +45,8 @@ TEST_F(ChartOptionsTest, FlagsAreKeptPerSlotAndDamageReadsAsAllOff) {
     EXPECT_FALSE(folder.has("fChOpt1.Fil"));
 }
 
-class CancelTest : public testing::DataFolderTest {
+class CancelTest : public ChartTest {
 public:
-    ChartTournament t{1, 3, 8, courts::CourtLayout::OnePair};
-
-    // The files the set-up leaves for 2^B teams that all play round 1: pair k (lines 2k - 1, 2k) plays on
-    // court order[k], or waits in the queue; courts 1 to `lastCourt` belong to the host.
-    void setUp(int rounds, const std::vector<int>& order, int lastCourt) {
-        t.rounds = rounds;
-        t.teams = chartSize(rounds);
-        act([&](store::Action& a) {
-            std::vector<std::string> chart;
-            for (int r = 1; r <= levelRange(10 + rounds).last; ++r) {
-                const int line = r - levelRange(rounds).first + 1;
-                chart.push_back(positionText(r, line >= 1 && line <= t.teams ? std::to_string(line) : "000"));
-            }
-            replaceChartFile(a, t.slot, chart);
-            courts::CourtPool pool = courts::hostPool(1, lastCourt);
-            courts::CourtQueue queue{lastCourt, t.teams, {}};
-            for (int k = 0; k < t.teams / 2; ++k) {
-                const int court = static_cast<std::size_t>(k) < order.size() ? order[k] : 0;
-                for (const int line : {2 * k + 1, 2 * k + 2}) {
-                    team(a, line, rounds, 1, 1, court);
-                }
-                if (court == 0) {
-                    courts::appendPair(queue, {2 * k + 1, 2 * k + 2});
-                } else {
-                    courts::writeCourt(a, t.slot,
-                                       courts::setUpCourt(court, t.layout, {2 * k + 1, 2 * k + 2}));
-                    pool.set(court, courts::PoolState::InUse);
-                }
-            }
-            courts::writeQueue(a, t.slot, queue);
-            courts::writePool(a, pool);
-        });
-    }
     // Sixteen teams whose round-1 courts are all done; court 9 is free when it is the host's.
     void setUpByes(int lastCourt = 9) {
         setUp(4, {1, 2, 3, 4, 5, 6, 7, 8}, lastCourt);
@@ -88,73 +55,6 @@ public:
                 courts::writeCourt(a, t.slot, courts::CourtRecord{c, "  ", std::to_string(c), {}});
             }
         });
-    }
-    void team(store::Action& a, int line, int level, int entry, int round, int court = 0) {
-        tournament::writeTeamRecord(a, t.slot, line + 1,
-                                    {"*", std::to_string(level), std::to_string(entry), std::to_string(round),
-                                     std::to_string(court), "H", "P" + std::to_string(line)},
-                                    tournament::RecordEnd::Closed);
-    }
-    // "17=1" puts line 1 at record 17; "4:3,2,2" gives line 4 level 3, entry round 2, round 2, no court.
-    void draw(std::string_view text) {
-        act([&](store::Action& a) {
-            std::istringstream in{std::string(text)};
-            for (std::string item; in >> item;) {
-                int n[4] = {};
-                if (std::sscanf(item.c_str(), "%d=%d", &n[0], &n[1]) == 2) {
-                    writePosition(a, t.slot, Position{n[0], n[1], "0"});
-                } else if (std::sscanf(item.c_str(), "%d:%d,%d,%d", &n[0], &n[1], &n[2], &n[3]) == 4) {
-                    team(a, n[0], n[1], n[2], n[3]);
-                }
-            }
-        });
-    }
-    void win(int winnerRecord, int round) {
-        act([&](store::Action& a) {
-            int stage = 0;
-            advance(a, t, matchOf(a, t, winnerRecord, round), {}, stage);
-        });
-    }
-    CancelResult cancel(int advancedRecord, int line) {
-        CancelResult result;
-        act([&](store::Action& a) {
-            int stage = 0;
-            result = cancelWin(a, t, advancedRecord, line, stage);
-        });
-        return result;
-    }
-
-    std::string record(const std::string& file, std::size_t length, int n) const {
-        const std::string bytes = folder.bytes(file).substr((n - 1) * length, length);
-        return bytes.substr(0, bytes.find_last_not_of(' ') + 1);
-    }
-    // Expected records, separated by ", ": chart positions ("17#1#0#*"), team records ("*#3#1#1#0#H#P1#*",
-    // line 1 by its name) and court records ("C1=7#1#  #1#*").
-    void expectRecords(const std::string& expected) const {
-        std::istringstream in(expected);
-        for (std::string text; std::getline(in, text, ',');) {
-            text = store::trim(text);
-            if (text[0] == '*') {
-                const int line = store::fieldInt(text.substr(text.find("#P") + 2));
-                EXPECT_EQ(record(tournament::lineFileName(t.slot), tournament::kLineRecordLength, line + 1),
-                          text);
-            } else if (text[0] == 'C') {
-                const int court = store::fieldInt(text.substr(1));
-                EXPECT_EQ(record(courts::courtFileName(t.slot), courts::kCourtRecordLength, court),
-                          text.substr(text.find('=') + 1));
-            } else {
-                EXPECT_EQ(record(chartFileName(t.slot), kChartRecordLength, store::fieldInt(text)), text);
-            }
-        }
-    }
-    std::string queue() const { return record(courts::queueFileName(t.slot), courts::kQueueRecordLength, 1); }
-    std::string pool() const { return folder.bytes(std::string(courts::kPoolFile)).substr(0, 10); }
-    std::map<std::string, std::string> files() const {
-        std::map<std::string, std::string> all;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-            all[entry.path().filename().string()] = folder.bytes(entry.path().filename().string());
-        }
-        return all;
     }
 };
 
@@ -165,12 +65,12 @@ TEST_F(CancelTest, AFirstRoundWinIsTakenBackWithTheCourtsItGaveOut) {
     EXPECT_EQ(cancel(10, 3).outcome, CancelResult::Outcome::NothingToCancel);
     win(19, 1);
     expectRecords("C1=7#1#B #1#1#3#1#2#*, C3=7#3#B #3#2#4#3#4#*");
-    EXPECT_EQ(pool(), "1#1#1#1#0#");
+    EXPECT_EQ(poolText(), "1#1#1#1#0#");
     EXPECT_EQ(cancel(10, 3).outcome, CancelResult::Outcome::Cancelled);
     expectRecords(
         "10#0#0#*, 19#3#0#*, 20#4#0#*, 9#1#0, 13#2#0, 14#4#0, C1=7#1#  #1# # #1#2#*, C3=7#3#  #3# # #3#4#*, "
         "*#3#1#1#0# #P3#*, *#3#1#1#0# #P4#*, *#2#1#2#0# #P1#*, *#12#1#2#0# #P2#*");
-    EXPECT_EQ(pool(), "0#1#0#1#0#");
+    EXPECT_EQ(poolText(), "0#1#0#1#0#");
     EXPECT_EQ(queue(), "2#5#8#*");
     // Entered again, the same win gives the same courts.
     win(19, 1);

@@ -403,6 +403,16 @@ Match matchOf(store::Action& action, const ChartTournament& t, int winnerRecord,
     return match;
 }
 
+bool matchDecided(store::Action& action, const ChartTournament& t, const Match& match) {
+    for (const int record : {match.winnerRecord, match.loserRecord}) {
+        const Position p = checkedPosition(action, t, record);
+        if (p.won() || p.state.starts_with(kLost)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<Match> thirdPlaceMatch(store::Action& action, const ChartTournament& t, int record) {
     if (record < kMainThirdPlace.first || record > kConsolationThirdPlace.last) {
         return std::nullopt;

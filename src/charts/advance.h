@@ -50,6 +50,9 @@ struct Match {
 // round's column of either event.
 Match matchOf(store::Action& action, const ChartTournament& t, int winnerRecord, int round);
 
+// Whether the match already carries a result: a decided match changes only through its cancellation.
+bool matchDecided(store::Action& action, const ChartTournament& t, const Match& match);
+
 // The third-place match won by the team at `record` (1 to 4), when both positions of its pair hold a team
 // and neither has won yet.
 std::optional<Match> thirdPlaceMatch(store::Action& action, const ChartTournament& t, int record);

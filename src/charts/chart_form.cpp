@@ -375,12 +375,8 @@ void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
     const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
         stage = 1;
         Match match = matchOf(action, t, record, round);
-        // A decided match changes only through its cancellation.
-        for (const int decided : {match.winnerRecord, match.loserRecord}) {
-            const std::optional<Position> p = readPosition(action, m_slot, decided);
-            if (p && (p->won() || p->state.starts_with(kLost))) {
-                return;
-            }
+        if (matchDecided(action, t, match)) {
+            return;
         }
         match.forcedDefault = forcedDefault;
         result = advance(action, t, match, m_options, stage);

@@ -23,16 +23,14 @@
 
 namespace tallyvex::charts {
 
-using courts::CourtLayout;
 using courts::PoolState;
 
 class ChartTest : public testing::DataFolderTest {
 public:
-    ChartTournament t{1, 3, 8, CourtLayout::OnePair};
+    ChartTournament t{1, 3, 8, courts::CourtLayout::OnePair};
 
     // The files the set-up and the name list leave for 2^B teams that all play round 1: pairs (1, 2),
-    // (3, 4)... get the courts of `order` (two pairs a court in the two-pair layout), the others wait.
-    // Courts 1 to `lastCourt` belong to the host.
+    // (3, 4)... get the courts of `order`, the others wait. Courts 1 to `lastCourt` belong to the host.
     void setUp(int rounds, const std::vector<int>& order, int lastCourt) {
         t.rounds = rounds;
         t.teams = chartSize(rounds);
@@ -51,20 +49,17 @@ public:
             tournament::writeLineHeader(a, t.slot, {t.teams + 1, true});
             courts::CourtPool pool = courts::hostPool(1, lastCourt);
             courts::CourtQueue queue{lastCourt, t.teams, {}};
-            const int perCourt = t.layout == CourtLayout::TwoPair ? 2 : 1;
             for (int k = 0; k < t.teams / 2; ++k) {
-                const std::size_t i = static_cast<std::size_t>(k / perCourt);
+                const std::size_t i = static_cast<std::size_t>(k);
                 const int court = i < order.size() ? order[i] : 0;
                 for (int line : {2 * k + 1, 2 * k + 2}) {
-                    team(a, line, rounds, 1, 1, court, k % perCourt == 0 ? "H" : "F");
+                    team(a, line, rounds, 1, 1, court);
                 }
                 if (court == 0) {
                     courts::appendPair(queue, {2 * k + 1, 2 * k + 2});
-                } else if (k % perCourt == 0) {
-                    const courts::LinePair foot =
-                        perCourt == 2 ? courts::LinePair{2 * k + 3, 2 * k + 4} : courts::LinePair{};
+                } else {
                     courts::writeCourt(a, t.slot,
-                                       courts::setUpCourt(court, t.layout, {2 * k + 1, 2 * k + 2}, foot));
+                                       courts::setUpCourt(court, t.layout, {2 * k + 1, 2 * k + 2}));
                     pool.set(court, PoolState::InUse);
                 }
             }
@@ -72,11 +67,10 @@ public:
             courts::writePool(a, pool);
         });
     }
-    void team(store::Action& a, int line, int level, int entry, int round, int court = 0,
-              const char* end = "H") {
+    void team(store::Action& a, int line, int level, int entry, int round, int court = 0) {
         tournament::writeTeamRecord(a, t.slot, line + 1,
                                     {"*", std::to_string(level), std::to_string(entry), std::to_string(round),
-                                     std::to_string(court), end, "P" + std::to_string(line)},
+                                     std::to_string(court), "H", "P" + std::to_string(line)},
                                     tournament::RecordEnd::Closed);
     }
     // "17=1" puts line 1 at record 17; "4:3,2,2" gives line 4 level 3, entry round 2, round 2, no court.
@@ -126,8 +120,8 @@ public:
         return result;
     }
 
-    // Expected records, separated by ", ": chart positions ("17#1#W"), team records ("*#2#1#2#0#H#P1#*",
-    // line 1 by its name) and court records ("C1=7#1#  #1#*").
+    // Expected records, separated by ", ": chart positions ("17#1#W") and team records ("*#2#1#2#0#H#P1#*",
+    // line 1 by its name).
     void expectRecords(const std::string& expected) const {
         std::istringstream in(expected);
         for (std::string text; std::getline(in, text, ',');) {
@@ -136,16 +130,13 @@ public:
                 const int line = store::fieldInt(text.substr(text.find("#P") + 2));
                 EXPECT_EQ(record(tournament::lineFileName(t.slot), tournament::kLineRecordLength, line + 1),
                           text);
-            } else if (text[0] == 'C') {
-                EXPECT_EQ(court(store::fieldInt(text.substr(1))), text.substr(text.find('=') + 1));
             } else {
                 EXPECT_EQ(chart(store::fieldInt(text)), text);
             }
         }
     }
-    // The pool state of court c (1 to 25) as its digit; the states of courts 1 to 5.
+    // The pool state of court c (1 to 25) as its digit.
     char pool(int c) const { return folder.bytes(std::string(courts::kPoolFile))[2 * c - 2]; }
-    std::string poolText() const { return folder.bytes(std::string(courts::kPoolFile)).substr(0, 10); }
     std::map<std::string, std::string> files() const {
         std::map<std::string, std::string> all;
         for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {

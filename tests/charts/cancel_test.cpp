@@ -17,20 +17,16 @@ std::string flags(const ChartOptions& o) {
            std::to_string(o.semiFinalFinish);
 }
 
-// The flags survive in their own file until it is removed; a missing or damaged one leaves every option off.
-TEST_F(ChartOptionsTest, FlagsAreKeptPerSlotAndDamageReadsAsAllOff) {
-    act([](store::Action& a) {
-        EXPECT_EQ(flags(readChartOptions(a, 2)), "000");
-        writeChartOptions(a, 2, {true, false, true});
-    });
-    EXPECT_EQ(folder.bytes("fChOpt1.Fil"), "1#0#1     ");
-    act([](store::Action& a) {
-        EXPECT_EQ(flags(readChartOptions(a, 2)), "101");
-        EXPECT_EQ(flags(readChartOptions(a, 3)), "000");
-    });
-    for (const char* damaged : {"1#0", "1#x#1", "1#1#1#1", "", "2#0#0"}) {
-        folder.put("fChOpt1.Fil", damaged);
-        act([&](store::Action& a) { EXPECT_EQ(flags(readChartOptions(a, 2)), "000") << damaged; });
+// A missing or damaged options file leaves every option off; a whole one gives its flags until removed.
+TEST_F(ChartOptionsTest, DamagedFlagsReadAsAllOffAndRemovalDeletesTheFile) {
+    act([](store::Action& a) { EXPECT_EQ(flags(readChartOptions(a, 2)), "000"); });
+    const std::pair<const char*, const char*> table[] = {
+        {"1#0#1     ", "101"}, {"1#0", "000"}, {"1#x#1", "000"},
+        {"1#1#1#1", "000"},    {"", "000"},    {"2#0#0", "000"},
+    };
+    for (const auto& [bytes, expected] : table) {
+        folder.put("fChOpt1.Fil", bytes);
+        act([&](store::Action& a) { EXPECT_EQ(flags(readChartOptions(a, 2)), expected) << bytes; });
     }
     act([](store::Action& a) { removeChartOptions(a, 2); });
     EXPECT_FALSE(folder.has("fChOpt1.Fil"));

@@ -72,6 +72,16 @@ TEST_F(AdvanceTest, AForcedDefaultForfeitsTheLoserAndFreesTheCourtKeepingItsHist
     }
 }
 
+// A court marked to go out of service ("$ ") leaves the pool when its match ends instead of coming free.
+TEST_F(AdvanceTest, ACourtMarkedOutOfServiceBecomesUnavailableWhenItsMatchEnds) {
+    for (const auto& [state, poolState] : {std::pair{"$ ", '2'}, {"B ", '0'}}) {
+        setUp(3, {1, 3, 2, 4}, 4);
+        act([&](store::Action& a) { courts::writeCourt(a, t.slot, CourtRecord{1, state, "1", {1, 2}}); });
+        win(17, 1);
+        EXPECT_EQ(pool(1), poolState) << state;
+    }
+}
+
 // A damaged record stops a winner entry (on a fresh chart) or the cancellation of line 1's win (once it is
 // entered) with the record's message.
 TEST_F(AdvanceTest, AShortOrGarbledRecordStopsTheAdvanceAndTheCancellation) {

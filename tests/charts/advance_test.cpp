@@ -20,28 +20,34 @@ using courts::CourtRecord;
 using AdvanceTest = ChartTest;
 
 // Seven teams: the team with the bye that loses in round 2 enters the consolation, not third place, and
-// without the consolation goes nowhere; in a chart of six teams it plays for third place (record 1).
-TEST_F(AdvanceTest, TheByeOfASevenTeamChartLosesIntoTheConsolationNotThirdPlace) {
+// without the consolation goes nowhere; in a chart of six teams it plays for third place (record 1). A bye
+// that wins in a chart without the consolation leaves no bye and moves nobody there.
+TEST_F(AdvanceTest, ByesOfSmallChartsAndChartsWithoutTheConsolation) {
+    constexpr const char* kSevenTeams = "9=2 10=4 2:2,2,2 4:2,1,2";  // the team with the bye loses
     const struct {
-        int teams;
+        int rounds, teams;
+        const char* draw;
+        int winner;
         bool omitConsolation;
-        const char* expected;
+        const char *expected, *queue;
     } table[] = {
-        {7, false, "9#2#0%, 13#2#0, 1#000#0"},
-        {7, true, "13#000#0, 1#000#0"},
-        {6, true, "1#2#0"},
+        {3, 7, kSevenTeams, 10, false, "9#2#0%, 13#2#0, 1#000#0", "2#8#8#*"},
+        {3, 7, kSevenTeams, 10, true, "13#000#0, 1#000#0", "2#8#8#*"},
+        {3, 6, kSevenTeams, 10, true, "1#2#0", "2#8#8#*"},
+        {4, 16, "17=2 18=3 26=5 14=9 2:3,2,2 3:3,1,2 5:13,1,2", 17, true, "17#2#0&, 25#000#0, 13#000#0",
+         "2#8#16#*"},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(row.expected);
-        setUp(3, {1, 2, 3, 4, 5, 6, 7, 8}, 8);
+        setUp(row.rounds, {1, 2, 3, 4, 5, 6, 7, 8}, 8);
         t.teams = row.teams;
-        draw("9=2 10=4 2:2,2,2 4:2,1,2");
+        draw(row.draw);
         const std::string before = folder.bytes(chartFileName(t.slot));
-        win(10, 2, {row.omitConsolation, false, false});
+        win(row.winner, 2, {row.omitConsolation, false, false});
         expectRecords(row.expected);
-        EXPECT_EQ(queue(), "2#8#8#*");
+        EXPECT_EQ(queue(), row.queue);
         // Without the consolation no position of its levels is written.
-        for (int level = 10; row.omitConsolation && level <= 13; ++level) {
+        for (int level = 10; row.omitConsolation && level <= 10 + row.rounds; ++level) {
             const std::size_t first =
                 static_cast<std::size_t>(levelRange(level).first - 1) * kChartRecordLength;
             const std::size_t size = static_cast<std::size_t>(levelRange(level).size()) * kChartRecordLength;

@@ -77,9 +77,11 @@ TEST_F(CancelTest, AWinWhoseLoserWaitsOrPlayedOnInTheConsolationIsRefused) {
     expectRecords("7#0#0#*, 13#2#0#*, 14#4#0#*, *#12#1#2#0# #P2#*, *#12#1#2#0# #P4#*");
 }
 
-TEST_F(CancelTest, AFinalIsReopenedWithoutAPositionBeyondIt) {
+// An empty record has no win to take back; a final is reopened without a position beyond it.
+TEST_F(CancelTest, AFinalIsReopenedAndAnEmptyRecordHasNothingToCancel) {
     setUp(3, {1, 3, 2, 4}, 4);
     draw("5=1 6=3 1:1,1,3 3:1,1,3 3=7");
+    EXPECT_EQ(cancel(9, 1).outcome, CancelResult::Outcome::NothingToCancel);
     win(6, 3);
     EXPECT_EQ(cancel(3, 3).outcome, CancelResult::Outcome::Cancelled);
     expectRecords("5#1#0#*, 6#3#0#*, 3#7#0, *#1#1#3#0#H#P1#*, *#1#1#3#0#H#P3#*");

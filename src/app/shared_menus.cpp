@@ -170,6 +170,7 @@ void installSharedParts(ui::Form& form, Hub& hub, const SharedLayout& layout, Sh
     form.addMenu(kOptionsMenu, "&Options");
     form.addMenuItem(kOptionsMenu, "itmOff", "Ptr O&ff");
     form.addMenuItem(kOptionsMenu, "itmOn", "Ptr O&n");
+    form.addMenuItem(kOptionsMenu, "itmPrints", "Show &Print-outs");
     form.addMenuItem(kOptionsMenu, "itmHelp", "&Help");
     form.onMenu("itmOff", guarded([&form, &hub] {
                     hub.setPrinterOff(true);
@@ -179,6 +180,8 @@ void installSharedParts(ui::Form& form, Hub& hub, const SharedLayout& layout, Sh
                     hub.setPrinterOff(false);
                     showPrinterState(form, false);
                 }));
+    // Every print-out is kept as a PDF in the data folder's Prints/: the file manager shows them.
+    form.onMenu("itmPrints", guarded([&hub] { hub.services().openDocument(hub.dataDir().printsFolder()); }));
     form.onMenu("itmHelp", guarded([&form, &hub] { hub.openHelp(helpFileOf(form.name())); }));
 
     ui::Control& label = form.add(ui::ControlKind::Label, "lblPtr", -1, "", layout.ptrLeft, layout.ptrTop,

@@ -1,7 +1,7 @@
 #pragma once
 // What every main window carries: the File menu that moves between windows, the Options menu with the
-// printer switch and Help, the printer label lblPtr with its Timer1, and the row of Tool buttons.
-// A main window gets all of it with one call to installSharedParts().
+// printer switch, the Prints folder and Help, the printer label lblPtr with its Timer1, and the row of Tool
+// buttons. A main window gets all of it with one call to installSharedParts().
 
 #include <functional>
 #include <string>

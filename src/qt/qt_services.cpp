@@ -4,13 +4,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPalette>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <chrono>
 #include <stdexcept>
@@ -31,6 +35,44 @@ QWidget* dialogParent() {
 
 bool hasSystemPrinter() {
     return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+// Shows a short note at the foot of the shown main window for a few seconds, without waiting for the user:
+// where a print-out went. A newer note replaces the last one.
+void showNote(const QString& text) {
+    QMainWindow* window = qobject_cast<QMainWindow*>(QApplication::activeWindow());
+    if (window == nullptr) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* main = qobject_cast<QMainWindow*>(widget); main != nullptr && main->isVisible()) {
+                window = main;
+                break;
+            }
+        }
+    }
+    if (window == nullptr) {
+        return;
+    }
+    const QString name = QStringLiteral("printNote");
+    delete window->findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+    auto* note = new QLabel(text, window);
+    note->setObjectName(name);
+    note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    note->setFocusPolicy(Qt::NoFocus);
+    note->setFrameShape(QFrame::Box);
+    note->setAutoFillBackground(true);
+    QPalette palette = note->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE1));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    note->setPalette(palette);
+    note->setMargin(4);
+    note->setWordWrap(true);
+    note->setFixedWidth(window->width());
+    note->adjustSize();
+    note->move(0, window->height() - note->height());
+    note->show();
+    note->raise();
+    const QPointer<QLabel> guard(note);
+    QTimer::singleShot(8000, window, [guard] { delete guard.data(); });
 }
 
 }  // namespace
@@ -110,8 +152,10 @@ std::optional<std::filesystem::path> QtServices::saveFileDialog(const std::files
 }
 
 void QtServices::print(const print::PrintJob& job) {
-    if (!hasSystemPrinter()) {
-        archive(job);
+    const bool chosen = m_printer && !m_printer->printerName().isEmpty();
+    if (!chosen && !hasSystemPrinter()) {
+        const std::filesystem::path pdf = archive(job);
+        showNote(QStringLiteral("Print-out kept as ") + QFile::decodeName(pdf.c_str()));
         return;
     }
     if (!m_printer) {
@@ -127,10 +171,11 @@ void QtServices::print(const print::PrintJob& job) {
         throw std::runtime_error("the printer " + toUtf8(m_printer->printerName()) + " did not finish " +
                                  job.name());
     }
+    showNote(QStringLiteral("Print-out sent to the printer ") + m_printer->printerName());
 }
 
 std::filesystem::path QtServices::archive(const print::PrintJob& job) {
-    // Without a printer the page set-up dialog's layout is the one that counts.
+    // A printer chosen in the set-up gives its page layout.
     const QPageLayout layout = m_printer ? m_printer->pageLayout() : defaultPdfLayout();
     return ui::archivePrintJob(*m_dataDir, job, now(), [&layout](const print::PrintJob& pdfJob) {
         return pdfBytesWithLayout(pdfJob, layout);
@@ -139,24 +184,18 @@ std::filesystem::path QtServices::archive(const print::PrintJob& job) {
 
 bool QtServices::printerSetup() {
     prepareDialog();
-    const bool printer = hasSystemPrinter();
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        messageBox("No printer is installed: print-outs are kept as PDF files in " +
+                       m_dataDir->printsFolder().string(),
+                   ui::Buttons::OK, "Tallyvex");
+        return false;
+    }
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (!printer) {
-            m_printer->setOutputFormat(QPrinter::PdfFormat);
-            m_printer->setPageLayout(defaultPdfLayout());
-        }
     }
-    if (printer) {
-        QPrintDialog dialog(m_printer.get(), dialogParent());
-        if (dialog.exec() != QDialog::Accepted) {
-            return false;
-        }
-    } else {
-        QPageSetupDialog dialog(m_printer.get(), dialogParent());
-        if (dialog.exec() != QDialog::Accepted) {
-            return false;
-        }
+    QPrintDialog dialog(m_printer.get(), dialogParent());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
     }
     // The printer's font is part of its set-up; cancelling this step keeps the current one.
     QFont current(toQString(m_font.name));

@@ -63,6 +63,19 @@ TEST_F(SharedMenusTest, theItemOfTheShownWindowSaysFormAlreadyPresent) {
     }
 }
 
+TEST_F(SharedMenusTest, showPrintOutsOpensThePrintsFolderFromEveryWindow) {
+    startWithHost();
+    for (const MainWindow& w : kMainWindows) {
+        show(w);
+        services.opened.clear();
+        ASSERT_NE(shown().findMenuItem("itmPrints"), nullptr) << w.name;
+        menu("itmPrints");
+        ASSERT_EQ(services.opened.size(), 1u) << w.name;
+        EXPECT_EQ(services.opened[0], dir.root() / "Prints") << w.name;
+        EXPECT_EQ(shown().name(), w.name);
+    }
+}
+
 TEST_F(SharedMenusTest, toolButtonsOfEachWindowLeadWhereTheirCaptionsSay) {
     startWithHost();
     const std::map<std::string, std::string> destination = {

@@ -27,6 +27,7 @@ public:
     ui::PrinterFont font;
     bool printerFails = false;
     int printerSetups = 0;
+    std::vector<std::filesystem::path> opened;
     std::deque<std::optional<std::filesystem::path>> saveAnswers;
 
     ui::Answer messageBox(const std::string& text, ui::Buttons buttons, const std::string&) override {
@@ -63,7 +64,7 @@ public:
         return false;
     }
     ui::PrinterFont printerFont() override { return font; }
-    void openDocument(const std::filesystem::path&) override {}
+    void openDocument(const std::filesystem::path& path) override { opened.push_back(path); }
     void beep() override {}
     ui::DateTime now() override { return ui::DateTime{2026, 5, 1, 12, 0, 0}; }
     double random() override { return 0.5; }

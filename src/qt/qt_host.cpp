@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
+#include <utility>
 
 #include "qt/convert.h"
 #include "qt/host.h"
@@ -38,6 +39,21 @@ namespace tallyvex::qt {
 using ui::ControlKind;
 
 namespace {
+
+// While a key is handled, the focus the model moves is moved by the keyboard.
+class KeyboardFocus {
+public:
+    KeyboardFocus(Qt::FocusReason& reason, bool back)
+        : m_reason(reason),
+          m_previous(std::exchange(reason, back ? Qt::BacktabFocusReason : Qt::TabFocusReason)) {}
+    ~KeyboardFocus() { m_reason = m_previous; }
+    KeyboardFocus(const KeyboardFocus&) = delete;
+    KeyboardFocus& operator=(const KeyboardFocus&) = delete;
+
+private:
+    Qt::FocusReason& m_reason;
+    Qt::FocusReason m_previous;
+};
 
 bool sameLines(const std::vector<ui::LineShape>& a, const std::vector<ui::LineShape>& b) {
     return std::equal(
@@ -854,7 +870,11 @@ void QtHost::syncFocus(Window& window) {
     }
     QWidget* target = it->second->widget;
     if (target->isVisibleTo(window.top) && target->isEnabled() && window.top->focusWidget() != target) {
-        target->setFocus(Qt::OtherFocusReason);
+        target->setFocus(m_focusReason);
+        if (m_focusReason == Qt::TabFocusReason || m_focusReason == Qt::BacktabFocusReason) {
+            // Qt marks a keyboard move itself only inside a Tab or arrow key event; Enter moves too.
+            window.top->setAttribute(Qt::WA_KeyboardFocusChange);
+        }
     }
 }
 
@@ -923,6 +943,7 @@ bool QtHost::windowEvent(Window& window, QEvent* event) {
             }
             if (const auto translated = toKey(key->key(), key->text(), key->modifiers())) {
                 if (m_depth == 0) {
+                    const KeyboardFocus keyboard(m_focusReason, key->modifiers() & Qt::ShiftModifier);
                     run([&] { form.formKey(*translated); });
                 }
                 return true;
@@ -1137,6 +1158,8 @@ bool QtHost::keyPress(ControlView& view, QKeyEvent* event) {
     if (m_depth > 0) {
         return true;
     }
+    const KeyboardFocus keyboard(m_focusReason,
+                                 event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier));
     ui::Form& form = *view.window->form;
     ui::Control& c = *view.control;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
@@ -1163,12 +1186,23 @@ bool QtHost::keyPress(ControlView& view, QKeyEvent* event) {
                 form.type(c, toUtf8(text));
             });
         };
-        if (event->matches(QKeySequence::Copy)) {
-            if (auto* line = qobject_cast<QLineEdit*>(view.widget)) {
-                line->copy();
-            } else {
-                static_cast<QPlainTextEdit*>(view.widget)->copy();
+        // The clipboard takes the model's selection, and what goes in comes through the model's edits.
+        const auto copySelection = [&] {
+            run([&] {
+                if (form.focused() == &c) {
+                    adoptSelection(*v);
+                }
+            });
+            const CaretMap map(c.text);
+            const int start = map.toWidget(c.selStart);
+            const int end = map.toWidget(c.selStart + std::max(0, c.selLength));
+            if (end > start) {
+                QGuiApplication::clipboard()->setText(editText(c.text).mid(start, end - start));
             }
+            return end > start;
+        };
+        if (event->matches(QKeySequence::Copy)) {
+            copySelection();
             return true;
         }
         if (event->matches(QKeySequence::Paste)) {
@@ -1183,14 +1217,11 @@ bool QtHost::keyPress(ControlView& view, QKeyEvent* event) {
             return true;
         }
         if (event->matches(QKeySequence::Cut)) {
-            if (auto* line = qobject_cast<QLineEdit*>(view.widget)) {
-                line->copy();
-            } else {
-                static_cast<QPlainTextEdit*>(view.widget)->copy();
+            if (copySelection() && !c.readOnly) {
+                ui::Key del;
+                ui::Key::fromName("Delete", del);
+                pressKey(view, del, false, false);
             }
-            ui::Key del;
-            ui::Key::fromName("Delete", del);
-            pressKey(view, del, false, false);
             return true;
         }
     }

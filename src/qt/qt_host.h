@@ -88,6 +88,9 @@ private:
     std::vector<std::string> m_errors;
     int m_depth = 0;  // gestures running
     bool m_refreshing = false;
+    // Why the model's focus moved during the running gesture: a key (Tab, Enter, ...) moves it with a
+    // keyboard reason, so Qt draws the focus frame.
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
 };
 
 }  // namespace tallyvex::qt

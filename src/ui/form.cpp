@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "ui/app.h"
@@ -318,7 +319,13 @@ void Form::pressKey(Control& c, const Key& key, bool shift, bool ctrl) {
     }
     if (args.keyCode != 0) {
         Key pressed = key;
-        if (!key.ch.empty()) {
+        if (ctrl && key.code == 'A' && isTextBox(c)) {
+            // Ctrl+A selects the whole text; its control character types nothing.
+            c.selStart = 0;
+            c.selLength = utf8Length(c.text);
+            m_anchorOf = nullptr;
+            pressed.ch.clear();
+        } else if (!key.ch.empty()) {
             EventArgs press;
             press.shift = shift;
             press.ctrl = ctrl;
@@ -329,8 +336,10 @@ void Form::pressKey(Control& c, const Key& key, bool shift, bool ctrl) {
             }
             pressed.ch = press.keyChar;
         }
-        if (isTextBox(c) && !c.readOnly && (!pressed.ch.empty() || key.ch.empty())) {
+        if (isTextBox(c) && !c.readOnly && !pressed.ch.empty()) {
             editText(c, pressed);
+        } else if (isTextBox(c) && key.ch.empty()) {
+            moveCaret(c, key.code, shift);
         }
     }
     EventArgs up;
@@ -340,37 +349,60 @@ void Form::pressKey(Control& c, const Key& key, bool shift, bool ctrl) {
     fire(Event::KeyUp, c, up);
 }
 
+void Form::moveCaret(Control& c, int code, bool shift) {
+    const int length = utf8Length(c.text);
+    const int start = std::clamp(c.selStart, 0, length);
+    const int selected = std::clamp(c.selLength, 0, length - start);
+    if (code == keys::kDelete) {
+        if (!c.readOnly) {
+            editText(c, Key{keys::kDelete, ""});
+        }
+        return;
+    }
+    // With Shift the caret moves and the selection runs from the anchor to it.
+    // The anchor is where the selection began; a selection set by anyone else is anchored at its start.
+    const bool anchored = m_anchorOf == &c && m_anchorStart == start && m_anchorLength == selected;
+    const int anchor = anchored ? m_anchor : start;
+    const int caret = anchored && m_anchor == start + selected ? start : start + selected;
+    int to = shift ? caret : start;
+    switch (code) {
+        case keys::kHome:
+            to = 0;
+            break;
+        case keys::kEnd:
+            to = length;
+            break;
+        case keys::kLeft:
+            to = std::max(0, to - 1);
+            break;
+        case keys::kRight:
+            to = std::min(length, to + 1);
+            break;
+        default:
+            return;
+    }
+    if (!shift) {
+        c.selStart = to;
+        c.selLength = 0;
+        m_anchorOf = nullptr;
+        return;
+    }
+    c.selStart = std::min(anchor, to);
+    c.selLength = std::abs(to - anchor);
+    m_anchorOf = &c;
+    m_anchor = anchor;
+    m_anchorStart = c.selStart;
+    m_anchorLength = c.selLength;
+}
+
 void Form::editText(Control& c, const Key& key) {
     const int length = utf8Length(c.text);
     int start = std::clamp(c.selStart, 0, length);
     int selected = std::clamp(c.selLength, 0, length - start);
     std::string replacement;
-    if (key.ch.empty()) {
-        // Caret moves and Delete.
-        switch (key.code) {
-            case keys::kHome:
-                c.selStart = 0;
-                break;
-            case keys::kEnd:
-                c.selStart = length;
-                break;
-            case keys::kLeft:
-                c.selStart = std::max(0, start - 1);
-                break;
-            case keys::kRight:
-                c.selStart = std::min(length, start + 1);
-                break;
-            case keys::kDelete:
-                if (selected == 0 && start < length) {
-                    selected = 1;
-                }
-                break;
-            default:
-                return;
-        }
-        if (key.code != keys::kDelete) {
-            c.selLength = 0;
-            return;
+    if (key.code == keys::kDelete && key.ch.empty()) {
+        if (selected == 0 && start < length) {
+            selected = 1;
         }
     } else if (key.ch == "\b") {
         if (selected == 0 && start > 0) {

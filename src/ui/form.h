@@ -109,7 +109,10 @@ public:
 
 private:
     std::string handlerKey(Event event, std::string_view name) const;
+    // Types one character (or Backspace, Delete, a line break) at the caret, replacing the selection.
     void editText(Control& c, const Key& key);
+    // Home, End, Left, Right: move the caret; with Shift, extend the selection from its anchor.
+    void moveCaret(Control& c, int code, bool shift);
 
     App* m_app;
     std::string m_name;
@@ -120,6 +123,9 @@ private:
     std::map<std::string, std::function<void()>, std::less<>> m_menuHandlers;
     std::map<std::string, std::function<void()>, std::less<>> m_timerHandlers;
     std::function<void(EventArgs&)> m_formKey;
+    // Where the last Shift selection began, valid while that box keeps the selection it made.
+    const Control* m_anchorOf = nullptr;
+    int m_anchor = 0, m_anchorStart = 0, m_anchorLength = 0;
     Control* m_focused = nullptr;
     bool m_open = false;
 };

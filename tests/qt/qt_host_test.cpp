@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -264,6 +265,68 @@ TEST_F(QtHostTest, typingEditsTheModelAtTheCaretAndSelectionTheEditShowsAndAKeyP
     EXPECT_EQ(edit->cursorPosition(), 0);
     QTest::keyClick(edit, Qt::Key_Delete);
     EXPECT_EQ(edit->text(), QStringLiteral("Xd"));
+}
+
+TEST_F(QtHostTest, shiftMovesCtrlAAndTheClipboardSelectAndEditThroughTheModel) {
+    struct Stroke {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    };
+    const auto shift = Qt::ShiftModifier;
+    const auto ctrl = Qt::ControlModifier;
+    struct Case {
+        const char* text;  // the caret starts at its end
+        std::vector<Stroke> strokes;
+        const char* expected;
+        int selStart, selLength;
+    };
+    const std::vector<Case> cases{
+        {"abcd", {{Qt::Key_Home}, {Qt::Key_Right, shift}, {Qt::Key_Right, shift}}, "abcd", 0, 2},
+        {"abcd", {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}}, "abcd", 2, 2},
+        {"abcd", {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Right, shift}}, "abcd", 3, 1},
+        {"abcd", {{Qt::Key_Left}, {Qt::Key_Home, shift}}, "abcd", 0, 3},
+        {"abcd", {{Qt::Key_Home}, {Qt::Key_Right}, {Qt::Key_End, shift}}, "abcd", 1, 3},
+        {"abcd", {{Qt::Key_A, ctrl}}, "abcd", 0, 4},
+        // A selection is typed over: the court box's "04" becomes "7".
+        {"04", {{Qt::Key_Home, shift}, {Qt::Key_7}}, "7", 1, 0},
+        {"abcd", {{Qt::Key_A, ctrl}, {Qt::Key_X, ctrl}}, "", 0, 0},
+        {"abcd",
+         {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_C, ctrl}, {Qt::Key_Home}, {Qt::Key_V, ctrl}},
+         "cdabcd",
+         2,
+         0},
+        {"abcd",
+         {{Qt::Key_Home, shift}, {Qt::Key_X, ctrl}, {Qt::Key_V, ctrl}, {Qt::Key_V, ctrl}},
+         "abcdabcd",
+         8,
+         0},
+    };
+    auto* edit = widget<QLineEdit>("txtName");
+    ui::Control& box = form->control("txtName");
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.expected);
+        host.run([&] { form->setText(box, test.text); });
+        for (const Stroke& stroke : test.strokes) {
+            QTest::keyClick(edit, stroke.key, stroke.modifiers);
+        }
+        EXPECT_EQ(box.text, test.expected);
+        EXPECT_EQ(box.selStart, test.selStart);
+        EXPECT_EQ(box.selLength, test.selLength);
+        EXPECT_EQ(edit->text(), QString::fromUtf8(test.expected));
+        EXPECT_EQ(edit->selectedText().size(), test.selLength);
+    }
+}
+
+TEST_F(QtHostTest, tabMovesTheFocusWithAKeyboardReasonSoTheFocusFrameShows) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host.windowWidget(*form)));
+    QTest::mouseClick(widget("cmdGo"), Qt::LeftButton);
+    QTest::keyClick(widget("cmdGo"), Qt::Key_Tab);
+    QWidget* box = widget("chkOn");
+    EXPECT_TRUE(box->hasFocus());
+    QStyleOptionButton option;
+    option.initFrom(box);
+    EXPECT_TRUE(option.state & QStyle::State_HasFocus);
+    EXPECT_TRUE(option.state & QStyle::State_KeyboardFocusChange);
 }
 
 TEST_F(QtHostTest, aMultiLineBoxShowsModelLineBreaksAsNewlines) {

@@ -52,6 +52,10 @@ void App::close(Form& form) {
     if (!form.isOpen()) {
         return;
     }
+    form.leaveFocusForClose();
+    if (!form.isOpen()) {
+        return;  // the focused control's LostFocus closed the form
+    }
     form.unload();
     form.markOpen(false);
     for (AppObserver* observer : std::vector<AppObserver*>(m_observers)) {

@@ -205,6 +205,7 @@ void Form::setFocus(Control& c) {
     }
     Control* old = m_focused;
     m_focused = &c;
+    m_textAtFocus = c.text;
     if (isTextBox(c)) {
         c.selStart = utf8Length(c.text);
         c.selLength = 0;
@@ -215,6 +216,15 @@ void Form::setFocus(Control& c) {
     if (m_focused == &c) {
         fire(Event::GotFocus, c);
     }
+}
+
+void Form::leaveFocusForClose() {
+    if (m_leavingForClose || m_focused == nullptr || m_focused->text == m_textAtFocus) {
+        return;
+    }
+    m_leavingForClose = true;
+    fire(Event::LostFocus, *m_focused);
+    m_leavingForClose = false;
 }
 
 void Form::focusNext(bool back) {

@@ -81,6 +81,10 @@ public:
     void setFocus(std::string_view name, int index = -1) { setFocus(control(name, index)); }
     // The next (or, going back, the previous) control in tab order that can take the focus.
     void focusNext(bool back = false);
+    // Closing takes the focus away: when the focused control's text was edited since it got the focus, its
+    // LostFocus runs, so a box that saves on leaving keeps the edit. Runs once per close; a LostFocus handler
+    // that itself closes the form is not re-entered.
+    void leaveFocusForClose();
 
     // --- gestures
     void click(Control& c, MouseButton button = MouseButton::Left, bool shift = false, bool ctrl = false);
@@ -128,6 +132,8 @@ private:
     int m_anchor = 0, m_anchorStart = 0, m_anchorLength = 0;
     Control* m_focused = nullptr;
     bool m_open = false;
+    bool m_leavingForClose = false;
+    std::string m_textAtFocus;  // the focused control's text when it got the focus
 };
 
 }  // namespace tallyvex::ui

@@ -56,6 +56,19 @@ TEST_F(AppTest, exitClosesEveryWindowAndEndsTheProgram) {
     EXPECT_EQ(program->mainWindow(), nullptr);
 }
 
+TEST_F(AppTest, closingRunsAnEditedFocusedControlsLostFocusOnceEvenWhenThatClosesTheForm) {
+    Form& form = main();
+    int lost = 0;
+    form.on(Event::LostFocus, "txtName", [&](EventArgs&) {
+        ++lost;
+        program->close(form);
+    });
+    form.setText(form.control("txtName"), "Riverside");
+    program->exit();
+    EXPECT_EQ(lost, 1);
+    EXPECT_FALSE(program->running());
+}
+
 TEST_F(AppTest, aSuccessfulActionCommitsItsFiles) {
     main().setText(main().control("txtName"), "Riverside");
     main().click(main().control("cmdSave"));

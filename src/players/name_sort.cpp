@@ -279,6 +279,10 @@ std::vector<int> sampleOrder(const std::function<double()>& random) {
     return order;
 }
 
+bool generationReplacesNames(store::Action& action, int slot) {
+    return !readNameHeader(action, slot).completed && !readNames(action, slot).empty();
+}
+
 GenerateResult generateNames(store::Action& action, int slot, int teams, int playersPerLine,
                              const std::function<double()>& random) {
     using Outcome = GenerateResult::Outcome;

@@ -27,6 +27,7 @@ inline constexpr std::string_view kAlreadyFinished = "Already Finished";
 inline constexpr std::string_view kNoNames = "No Names";
 inline constexpr std::string_view kTooManyGenerated = "Only 128 names May be Generated";
 inline constexpr std::string_view kTooLateToGenerate = "Too Late to Generate Names";
+inline constexpr std::string_view kReplaceNamesQuestion = "Replace the names already entered?";
 inline constexpr std::string_view kInvalidRowSelected = "Invalid Row Selected";
 inline constexpr std::string_view kCantChangeLine = "Can't Change Line # Values";
 inline constexpr std::string_view kMissingCaption = "Missing Ln#'s ";
@@ -122,6 +123,10 @@ struct GenerateResult {
     std::string message;
     int count = 1;  // the name file's record count after generation
 };
+
+// Whether generating names would overwrite names the director entered: the list is not completed (a
+// completed list refuses generation) and holds at least one name record.
+bool generationReplacesNames(store::Action& action, int slot);
 
 // Fills the name list with sample players: players-per-line passes over the teams' line numbers (line
 // records 2 to teams + 1), one shuffled sample player each, written from record 2 on; the header takes the

@@ -314,6 +314,17 @@ void PlayersForm::finishList() {
 void PlayersForm::genNames() {
     const int teams = store::fieldInt(m_hub.selected().teams, 32767);
     const int perLine = playersPerLine(m_hub.selected().type);
+    // Names the director entered are replaced only when the director says so.
+    bool replacing = false;
+    if (!m_hub.runUnstagedAction(kGenerationError, [&](store::Action& action) {
+            replacing = generationReplacesNames(action, m_slot);
+        })) {
+        return;
+    }
+    if (replacing && m_hub.services().messageBox(std::string(kReplaceNamesQuestion), ui::Buttons::YesNo) !=
+                         ui::Answer::Yes) {
+        return;
+    }
     GenerateResult result;
     const bool done = m_hub.runUnstagedAction(kGenerationError, [&](store::Action& action) {
         result = generateNames(action, m_slot, teams, perLine, [this] { return m_hub.services().random(); });

@@ -112,6 +112,8 @@ ChartForm::ChartForm(app::Hub& hub)
     on(Event::DblClick, "txtChng", [this](EventArgs&) { switchTournament(); });
     on(Event::Click, "cmdGlitch", [this](EventArgs&) { closeEditor(); });
     on(Event::Click, "cmbWin", [this](EventArgs&) { m_cmbWin->text = kDisplayFinalistsPicked; });
+    on(Event::Click, "cmdRnd", [this](EventArgs& e) { printRound(e.index); });
+    on(Event::Click, "cmdWin", [this](EventArgs&) { saveResults(); });
 }
 
 void ChartForm::load() {

@@ -112,6 +112,12 @@ private:
     void showOptions();
     ChartTournament tournament() const;
 
+    // --- print-outs (chart_form_round.cpp, chart_form_results.cpp)
+    // Print Round: button k (0 to 4) prints the round its caption names.
+    void printRound(int button);
+    // Save/Print: the results file of the finalists and, with the printer on, the finalists report.
+    void saveResults();
+
     app::Hub& m_hub;
     int m_slot = 1;
     int m_rounds = 0;  // B

@@ -24,6 +24,18 @@ struct Page {
     std::vector<TextRun> runs;
 };
 
+// How a device fits the job to its paper. `Fit` (the default) scales the page so `columns` print columns
+// fill the printable width and `rows` lines of the job's font fill the printable height, the font sized to
+// the columns (0 for either: taken from the job's widest line or longest page; a short page keeps the
+// columns' scale rather than being spread). `Twips` places every run at its twips from the printable corner,
+// for forms whose rows the program positions itself. The text rendering ignores the design.
+struct PageDesign {
+    enum class Placement { Fit, Twips };
+    Placement placement = Placement::Fit;
+    int columns = 0;
+    int rows = 0;
+};
+
 class PrintJob {
 public:
     static constexpr int kTwipsPerColumn = 120;
@@ -32,6 +44,9 @@ public:
     explicit PrintJob(std::string name);
 
     const std::string& name() const { return m_name; }
+
+    void setDesign(const PageDesign& design) { m_design = design; }
+    const PageDesign& design() const { return m_design; }
 
     void setFontName(std::string name) { m_fontName = std::move(name); }
     void setFontSize(double size) { m_fontSize = size; }
@@ -70,6 +85,7 @@ public:
 
 private:
     std::string m_name;
+    PageDesign m_design;
     std::string m_fontName = "Courier New";
     double m_fontSize = 10;
     bool m_bold = false;

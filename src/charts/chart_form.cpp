@@ -120,6 +120,7 @@ void ChartForm::load() {
     const app::SelectedTournament& t = m_hub.selected();
     m_slot = t.slot;
     m_txtTitle->text = t.number;
+    m_openedDate = m_hub.services().now().date();
     m_rounds = store::fieldInt(t.rounds, 100);
     m_teams = store::fieldInt(t.teams, 1000);
     m_group = 1;

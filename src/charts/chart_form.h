@@ -128,6 +128,7 @@ private:
     ChartOptions m_options;
     std::array<int, 2 * kFirstColumnBoxes> m_slots{};
     int m_editedRecord = 0;  // the position record open in the position editor; 0 while it is closed
+    std::string m_openedDate;  // the day the window was opened, named by the final round's print-out
 
     // The controls the window's own code uses, bound as they are added.
     std::array<std::vector<ui::Control*>, kColumns> m_boxes;

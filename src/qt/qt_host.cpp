@@ -31,6 +31,7 @@
 #include <iostream>
 #include <utility>
 
+#include "qt/caption_fit.h"
 #include "qt/convert.h"
 #include "qt/host.h"
 
@@ -39,6 +40,16 @@ namespace tallyvex::qt {
 using ui::ControlKind;
 
 namespace {
+
+// How much a window's layout may grow so its captions fit; a caption that needs more makes its own room.
+constexpr double kMaxLayoutGrowth = 1.6;
+// Room left on the screen for a window's title bar and frame.
+constexpr int kWindowFrameAllowance = 40;
+// A window this much larger than its layout shows the layout zoomed; smaller differences leave it as it is.
+constexpr double kLeastZoom = 1.05;
+// A caption that fits nowhere else shrinks its font by this part of its size, at most this many times.
+constexpr double kFontStep = 0.08;
+constexpr int kFontSteps = 4;
 
 // While a key is handled, the focus the model moves is moved by the keyboard.
 class KeyboardFocus {
@@ -72,7 +83,14 @@ bool sameTexts(const std::vector<ui::PictureText>& a, const std::vector<ui::Pict
 // The picture control: draws its model's lines and texts, positioned in twips.
 class PictureWidget final : public QWidget {
 public:
-    PictureWidget(QWidget* parent, double dpi) : QWidget(parent), m_dpi(dpi) {}
+    using QWidget::QWidget;
+
+    void setScale(double pixelsPerTwip) {
+        if (pixelsPerTwip != m_scale) {
+            m_scale = pixelsPerTwip;
+            update();
+        }
+    }
 
     // True when the drawing changed.
     bool setShapes(const ui::Control& c) {
@@ -88,7 +106,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        const double scale = m_dpi / 1440.0;
+        const double scale = m_scale;
         const QPalette& pal = palette();
         for (const ui::LineShape& line : m_lines) {
             painter.setPen(QPen(toQColor(line.color, pal).value_or(Qt::black), 1));
@@ -104,7 +122,7 @@ protected:
     }
 
 private:
-    double m_dpi = 96;
+    double m_scale = 96 / 1440.0;
     std::vector<ui::LineShape> m_lines;
     std::vector<ui::PictureText> m_texts;
 };
@@ -136,7 +154,7 @@ bool takesFocus(ControlKind kind) {
     return !(kind == ControlKind::Label || isContainer(kind));
 }
 
-QWidget* makeWidget(const ui::Control& c, QWidget* parent, double dpi) {
+QWidget* makeWidget(const ui::Control& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
@@ -187,9 +205,23 @@ QWidget* makeWidget(const ui::Control& c, QWidget* parent, double dpi) {
         case ControlKind::Frame:
             return new QGroupBox(parent);
         case ControlKind::Picture:
-            return new PictureWidget(parent, dpi);
+            return new PictureWidget(parent);
     }
     return new QWidget(parent);
+}
+
+// The model's font for a control, its size times `factor`.
+QFont controlFont(const ui::Control& c, const QWidget* widget, double factor) {
+    QFont font = QApplication::font(widget);
+    if (!c.fontName.empty()) {
+        font.setFamily(toQString(c.fontName));
+    }
+    const double size = c.fontSize > 0 ? c.fontSize : font.pointSizeF();
+    if (size > 0) {
+        font.setPointSizeF(size * factor);
+    }
+    font.setBold(c.bold);
+    return font;
 }
 
 ui::MouseButton toButton(Qt::MouseButton button) {
@@ -206,7 +238,10 @@ struct QtHost::ControlView {
     QWidget* widget = nullptr;
 
     bool fresh = true;
-    QRect rect;
+    QRect twips;            // the model's geometry last placed
+    QRect rect;             // and where it went, in pixels
+    bool place = true;      // geometry, caption, font or visibility changed since the last placing
+    double fontFactor = 1;  // the model's font size times this: a zoomed window, a caption made to fit
     bool visible = true;
     bool enabled = true;
     std::optional<std::uint32_t> backColor;
@@ -236,6 +271,11 @@ struct QtHost::Window {
     bool fresh = true;
     std::string caption;
     std::optional<std::uint32_t> backColor;
+    // Pixels per twip of the normal layout: enough for every caption (see layoutScale), fixed when the
+    // window opens. A window made larger than its layout (maximised) zooms it, fonts too, and centres it.
+    double scale = 0;
+    double zoom = 1;
+    QPoint offset;
     QSize size;
     bool placed = false;
     const ui::Control* lastFocused = nullptr;
@@ -432,14 +472,6 @@ void QtHost::refreshWindow(Window& window) {
         window.surface->setAutoFillBackground(form.backColor.has_value());
     }
     refreshMenus(window);
-    const QSize size(twipsToPixels(form.width, m_dpi), twipsToPixels(form.height, m_dpi));
-    if (window.fresh || size != window.size) {
-        window.size = size;
-        window.top->resize(size);
-    }
-    if (!window.placed) {
-        placeWindow(window);
-    }
     const auto& controls = form.controls();
     for (std::size_t i = window.views.size(); i < controls.size(); ++i) {
         createView(window, *controls[i]);
@@ -447,19 +479,166 @@ void QtHost::refreshWindow(Window& window) {
     for (auto& view : window.views) {
         refreshView(*view);
     }
+    if (window.scale == 0) {
+        // Measured once the widgets hold their captions and fonts.
+        window.scale = layoutScale(window);
+    }
+    const QSize size(static_cast<int>(std::lround(form.width * window.scale)),
+                     static_cast<int>(std::lround(form.height * window.scale)));
+    if (window.fresh || size != window.size) {
+        window.size = size;
+        window.top->resize(size);
+    }
+    if (!window.placed) {
+        placeWindow(window);
+    }
+    placeControls(window);
     refreshTimers(window);
     window.fresh = false;
+}
+
+double QtHost::layoutScale(const Window& window) const {
+    const ui::Form& form = *window.form;
+    const double base = m_dpi / 1440.0;
+    double high = base * kMaxLayoutGrowth;
+    // The window stays on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen && form.width > 0 && form.height > 0) {
+        const QRect room = screen->availableGeometry();
+        const int menuHeight = window.top->menuWidget() ? window.top->menuWidget()->sizeHint().height() : 0;
+        high =
+            std::min({high, static_cast<double>(room.width()) / form.width,
+                      static_cast<double>(room.height() - kWindowFrameAllowance - menuHeight) / form.height});
+    }
+    double scale = base;
+    for (const auto& view : window.views) {
+        const ui::Control& c = *view->control;
+        if (c.width > 0 && c.height > 0 && hasCaption(*view->widget)) {
+            scale = std::max(
+                scale, captionScale(*view->widget, QSizeF(c.width, c.height), base, high).value_or(high));
+        }
+    }
+    return scale;
+}
+
+void QtHost::placeControls(Window& window) {
+    const ui::Form& form = *window.form;
+    // The surface at the window's normal size, and how much larger it is now.
+    const int menuHeight = window.top->menuWidget() ? window.top->menuWidget()->sizeHint().height() : 0;
+    const QSize normal(std::max(1, window.size.width()), std::max(1, window.size.height() - menuHeight));
+    double zoom = 1;
+    QPoint offset;
+    if (window.top->isVisible() && form.width > 0 && form.height > 0) {
+        const QSize now = window.surface->size();
+        zoom = std::min(static_cast<double>(now.width()) / normal.width(),
+                        static_cast<double>(now.height()) / normal.height());
+        if (zoom < kLeastZoom) {
+            zoom = 1;
+        } else {
+            offset = QPoint(static_cast<int>((now.width() - normal.width() * zoom) / 2),
+                            static_cast<int>((now.height() - normal.height() * zoom) / 2));
+        }
+    }
+    const bool moved = zoom != window.zoom || offset != window.offset;
+    window.zoom = zoom;
+    window.offset = offset;
+    for (auto& view : window.views) {
+        const ui::Control& c = *view->control;
+        const QRect twips(c.left, c.top, c.width, c.height);
+        if (moved || view->fresh || twips != view->twips) {
+            view->twips = twips;
+            view->place = true;
+        }
+        view->fresh = false;
+    }
+    for (auto& view : window.views) {
+        if (view->place) {
+            view->place = false;
+            placeControl(*view);
+        }
+    }
+}
+
+QRect QtHost::pixelRect(const Window& window, const QRect& twips) const {
+    const double scale = window.scale * window.zoom;
+    const auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale)); };
+    return {window.offset.x() + px(twips.left()), window.offset.y() + px(twips.top()), px(twips.width()),
+            px(twips.height())};
+}
+
+void QtHost::placeControl(ControlView& view) {
+    const Window& window = *view.window;
+    QWidget* widget = view.widget;
+    QRect rect = pixelRect(window, view.twips);
+    double fontFactor = window.zoom;
+    setFontFactor(view, fontFactor);
+    if (view.control->visible && hasCaption(*widget) && !captionFits(*widget, rect.size())) {
+        // A caption the window's scale could not fit: the control grows to the right where nothing else
+        // is in the way, or else its font shrinks a step at a time.
+        if (const auto width = captionWidth(*widget, rect.size(), roomToTheRight(view, rect))) {
+            rect.setWidth(*width);
+        } else {
+            for (int step = 1; step <= kFontSteps && !captionFits(*widget, rect.size()); ++step) {
+                fontFactor = window.zoom * (1 - step * kFontStep);
+                setFontFactor(view, fontFactor);
+            }
+        }
+    }
+    if (rect != view.rect) {
+        view.rect = rect;
+        widget->setGeometry(rect);
+    }
+    if (auto* picture = dynamic_cast<PictureWidget*>(widget)) {
+        picture->setScale(window.scale * window.zoom);
+    }
+}
+
+int QtHost::roomToTheRight(const ControlView& view, const QRect& rect) const {
+    const Window& window = *view.window;
+    int limit =
+        window.offset.x() + static_cast<int>(std::lround(window.form->width * window.scale * window.zoom));
+    for (const auto& other : window.views) {
+        const ui::Control& c = *other->control;
+        if (other.get() == &view || !c.visible) {
+            continue;
+        }
+        const QRect theirs = pixelRect(window, QRect(c.left, c.top, c.width, c.height));
+        if (theirs.contains(rect)) {
+            // A frame or picture around the control: it stays inside.
+            limit = std::min(limit, theirs.right() + 1);
+        } else if (theirs.left() >= rect.left() && theirs.top() <= rect.bottom() &&
+                   theirs.bottom() >= rect.top()) {
+            limit = std::min(limit, theirs.left());
+        }
+    }
+    return std::max(rect.width(), limit - rect.left());
+}
+
+void QtHost::setFontFactor(ControlView& view, double factor) {
+    if (factor != view.fontFactor) {
+        view.fontFactor = factor;
+        view.widget->setFont(controlFont(*view.control, view.widget, factor));
+    }
 }
 
 void QtHost::placeWindow(Window& window) {
     window.placed = true;
     const ui::Form& form = *window.form;
+    const QScreen* screen = QGuiApplication::primaryScreen();
     if (form.left != 0 || form.top != 0) {
-        window.top->move(twipsToPixels(form.left, m_dpi), twipsToPixels(form.top, m_dpi));
+        QPoint at(twipsToPixels(form.left, m_dpi), twipsToPixels(form.top, m_dpi));
+        if (screen != nullptr) {
+            // A layout grown for its captions still opens on the screen.
+            const QRect room = screen->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - window.top->width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - window.top->height() -
+                                                              kWindowFrameAllowance)));
+        }
+        window.top->move(at);
         return;
     }
     // Windows without a position open centred, as the old program's windows do.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (screen != nullptr) {
         QRect frame(QPoint(), window.top->size());
         frame.moveCenter(screen->availableGeometry().center());
         window.top->move(frame.topLeft());
@@ -470,7 +649,7 @@ void QtHost::createView(Window& window, ui::Control& control) {
     auto view = std::make_unique<ControlView>();
     view->window = &window;
     view->control = &control;
-    QWidget* widget = makeWidget(control, window.surface, m_dpi);
+    QWidget* widget = makeWidget(control, window.surface);
     view->widget = widget;
     widget->setObjectName(toQString(control.key()));
     widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
@@ -532,16 +711,10 @@ void QtHost::refreshView(ControlView& view) {
     const ui::Control& c = *view.control;
     QWidget* widget = view.widget;
     const bool fresh = view.fresh;
-    view.fresh = false;
 
-    const QRect rect(twipsToPixels(c.left, m_dpi), twipsToPixels(c.top, m_dpi), twipsToPixels(c.width, m_dpi),
-                     twipsToPixels(c.height, m_dpi));
-    if (fresh || rect != view.rect) {
-        view.rect = rect;
-        widget->setGeometry(rect);
-    }
     if (fresh || c.visible != view.visible) {
         view.visible = c.visible;
+        view.place = true;
         widget->setVisible(c.visible);
     }
     if (fresh || c.enabled != view.enabled) {
@@ -556,15 +729,8 @@ void QtHost::refreshView(ControlView& view) {
         view.fontName = c.fontName;
         view.fontSize = c.fontSize;
         view.bold = c.bold;
-        QFont font = QApplication::font(widget);
-        if (!c.fontName.empty()) {
-            font.setFamily(toQString(c.fontName));
-        }
-        if (c.fontSize > 0) {
-            font.setPointSizeF(c.fontSize);
-        }
-        font.setBold(c.bold);
-        widget->setFont(font);
+        view.place = true;
+        widget->setFont(controlFont(c, widget, view.fontFactor));
     }
     if (fresh || c.backColor != view.backColor || c.foreColor != view.foreColor) {
         view.backColor = c.backColor;
@@ -593,6 +759,7 @@ void QtHost::refreshView(ControlView& view) {
         case ControlKind::Label:
             if (fresh || c.text != view.caption) {
                 view.caption = c.text;
+                view.place = true;
                 static_cast<QLabel*>(widget)->setText(labelText(c.text));
             }
             break;
@@ -602,6 +769,7 @@ void QtHost::refreshView(ControlView& view) {
             auto* button = static_cast<QAbstractButton*>(widget);
             if (fresh || c.text != view.caption) {
                 view.caption = c.text;
+                view.place = true;
                 button->setText(buttonText(c.text));
             }
             if (c.kind != ControlKind::Button && button->isChecked() != c.checked) {
@@ -613,6 +781,7 @@ void QtHost::refreshView(ControlView& view) {
         case ControlKind::Frame:
             if (fresh || c.text != view.caption) {
                 view.caption = c.text;
+                view.place = true;
                 static_cast<QGroupBox*>(widget)->setTitle(buttonText(c.text));
             }
             break;
@@ -919,6 +1088,11 @@ bool QtHost::eventFilter(QObject* watched, QEvent* event) {
         return controlEvent(*view, watched, event);
     }
     for (auto& window : m_windows) {
+        if (watched == window->surface && event->type() == QEvent::Resize && !window->fresh) {
+            // Maximised or restored: the layout zooms to the new size.
+            placeControls(*window);
+            return false;
+        }
         if (watched == window->top || watched == window->surface) {
             return windowEvent(*window, event);
         }

@@ -17,6 +17,7 @@
 class QAction;
 class QEvent;
 class QKeyEvent;
+class QRect;
 class QMouseEvent;
 class QTimer;
 class QWidget;
@@ -59,6 +60,17 @@ private:
     void refreshWindow(Window& window);
     void createView(Window& window, ui::Control& control);
     void refreshView(ControlView& view);
+    // Pixels per twip at which the window's captions fit: at least the screen's, at most what the screen
+    // holds.
+    double layoutScale(const Window& window) const;
+    // Places the controls at the window's scale, zoomed and centred when the window is larger than its
+    // layout.
+    void placeControls(Window& window);
+    void placeControl(ControlView& view);
+    QRect pixelRect(const Window& window, const QRect& twips) const;
+    // The widest a control at `rect` may grow before it meets another control or its window's edge.
+    int roomToTheRight(const ControlView& view, const QRect& rect) const;
+    void setFontFactor(ControlView& view, double factor);
     void refreshMenus(Window& window);
     void refreshTimers(Window& window);
     void placeWindow(Window& window);

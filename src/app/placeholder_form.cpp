@@ -70,6 +70,7 @@ void HelpViewerForm::printHelp() {
     }
     const ui::PrinterFont font = m_hub.services().printerFont();
     print::PrintJob job("Help");
+    job.setDesign({print::PageDesign::Placement::Fit, 0, kHelpLinesPerPage});
     job.setFontName(font.name);
     job.setFontSize(font.size);
     int onPage = 0;

@@ -68,6 +68,8 @@ std::optional<print::PrintJob> nameListPrintJob(const NameListPrintValues& value
         return std::nullopt;
     }
     print::PrintJob job{std::string(kNameListJobName)};
+    // The rows are placed in twips down the page: they print exactly there.
+    job.setDesign({print::PageDesign::Placement::Twips, 0, 0});
     job.setCurrentX(kLeft);
     job.setCurrentY(kTournamentLineY);
     job.printLine(values.number);

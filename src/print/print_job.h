@@ -11,8 +11,8 @@
 namespace tallyvex::print {
 
 struct TextRun {
-    int x = 0;  // twips from the page's left edge
-    int y = 0;  // twips from the page's top edge (top of the text line)
+    int x = 0;         // twips from the page's left edge
+    int y = 0;         // twips from the page's top edge (top of the text line)
     std::string text;  // UTF-8
     std::string fontName;
     double fontSize = 10;

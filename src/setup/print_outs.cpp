@@ -212,6 +212,7 @@ void printTicketRun(print::PrintJob& job, const DrawPrintValues& values, const s
         job.printLine();
         job.printLine(courtLine(left, right));
         job.printLine(cuttingLine(k + 2));
+        static_assert(kTicketLines == 7, "a ticket row prints seven lines");
         ++rowsOnPage;
     }
 }
@@ -219,6 +220,8 @@ void printTicketRun(print::PrintJob& job, const DrawPrintValues& values, const s
 print::PrintJob drawPrintJob(const DrawPrintValues& values, const std::vector<DrawnTeam>& teams,
                              const std::vector<int>& order) {
     print::PrintJob job{std::string(kDrawPrintJobName)};
+    // A full page of tickets fills the paper's height.
+    job.setDesign({print::PageDesign::Placement::Fit, 0, kTicketRowsPerPage * kTicketLines});
     printAssignmentSheet(job, values, teams);
     job.newPage();
     if (!order.empty()) {

@@ -19,6 +19,7 @@ inline constexpr std::string_view kTicketModeRandom = "Rndm";
 inline constexpr std::string_view kTicketModeOmit = "Omit";
 // A page of tickets holds seven rows of two tickets.
 inline constexpr int kTicketRowsPerPage = 7;
+inline constexpr int kTicketLines = 7;  // the printed lines of one row of tickets
 
 // The tournament's values that the sheet and the tickets show.
 struct DrawPrintValues {

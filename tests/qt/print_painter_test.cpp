@@ -44,6 +44,10 @@ TEST(PdfBytes, aDocumentWithOnePagePerJobPage) {
     }
 }
 
+PageFrame twipsFrame(double dpi) {
+    return PageFrame{dpi / 1440, dpi / 1440, dpi, dpi};
+}
+
 // The first column, from the left, holding a pixel of roughly this colour; -1 when there is none.
 int firstColumnOf(const QImage& image, const QColor& wanted) {
     for (int x = 0; x < image.width(); ++x) {
@@ -73,7 +77,7 @@ TEST(DrawPage, runsLandAtTheirTwipPositionInTheirColour) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        drawPage(page, painter, 96, 96);
+        drawPage(page, painter, twipsFrame(96));
     }
     const int red = firstColumnOf(image, QColor(255, 0, 0));
     ASSERT_GE(red, 0) << "no red text drawn";
@@ -85,7 +89,7 @@ TEST(DrawPage, runsLandAtTheirTwipPositionInTheirColour) {
     fine.fill(Qt::white);
     {
         QPainter painter(&fine);
-        drawPage(page, painter, 192, 192);
+        drawPage(page, painter, twipsFrame(192));
     }
     EXPECT_NEAR(firstColumnOf(fine, QColor(255, 0, 0)), 192, 6);
 }
@@ -101,7 +105,7 @@ TEST(DrawPage, aRunsTopIsItsLinesTopNotItsBaseline) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        drawPage(page, painter, 96, 96);
+        drawPage(page, painter, twipsFrame(96));
     }
     bool inked = false;
     for (int y = 0; y < 40 && !inked; ++y) {
@@ -110,6 +114,73 @@ TEST(DrawPage, aRunsTopIsItsLinesTopNotItsBaseline) {
         }
     }
     EXPECT_TRUE(inked) << "text at y = 0 was drawn above the page";
+}
+
+// Draws a job's first page on a white printable area of the given size at 96 dpi.
+QImage drawn(const print::PrintJob& job, QSize printable) {
+    QImage image(printable, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawPage(job.pages().front(), painter, pageFrame(job, printable, 96, 96));
+    return image;
+}
+
+bool dark(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y).lightness() < 128;
+}
+
+QRect inkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (dark(image, x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+TEST(PageFrame, theWidestLineFillsTheWidthAndDesignRowsTheHeight) {
+    print::PrintJob job("Sheet");
+    job.printLine(std::string(60, 'M'));
+    job.setCurrentY(49 * 240);
+    job.printLine("MM");
+    job.setDesign({print::PageDesign::Placement::Fit, 0, 50});
+    const QRect ink = inkBox(drawn(job, QSize(600, 900)));
+    EXPECT_LT(ink.left(), 8);
+    EXPECT_GT(ink.right(), 585) << "60 columns do not fill the width";
+    EXPECT_GT(ink.bottom(), 870) << "the 50th row is not at the foot of the page";
+
+    // Without design rows a short page keeps the columns' proportions instead of spreading.
+    job.setDesign({});
+    EXPECT_LT(inkBox(drawn(job, QSize(600, 2000))).bottom(), 1000);
+}
+
+TEST(DrawPage, underscoresAndBarsBecomeJoinedLines) {
+    print::PrintJob job("Bracket");
+    job.printLine("____");   // row 0: the upper side
+    job.printLine("    |");  // row 1: the bar, starting where row 0's line ends
+    job.printLine("____|");  // row 2: the lower side meets the bar
+    job.setDesign({print::PageDesign::Placement::Fit, 10, 0});
+    const QImage image = drawn(job, QSize(400, 400));
+    const PageFrame frame = pageFrame(job, QSizeF(400, 400), 96, 96);
+    const double column = 120 * frame.xScale;
+    const int barX = static_cast<int>(4.5 * column);
+    const auto rowBottom = [&](int row) { return static_cast<int>((row + 1) * 240 * frame.yScale) - 1; };
+    for (const int row : {0, 2}) {
+        const int y = rowBottom(row);
+        int inked = 0;
+        for (int x = 1; x <= barX; ++x) {
+            inked += dark(image, x, y) || dark(image, x, y + 1);
+        }
+        EXPECT_GE(inked, barX - 1) << "row " << row << ": the line does not reach the bar";
+    }
+    int barInk = 0;
+    for (int y = rowBottom(0) + 1; y < rowBottom(2); ++y) {
+        barInk += dark(image, barX, y) || dark(image, barX + 1, y) || dark(image, barX - 1, y);
+    }
+    EXPECT_GE(barInk, rowBottom(2) - rowBottom(0) - 2) << "the bar has a gap";
 }
 
 }  // namespace

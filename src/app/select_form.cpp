@@ -1,6 +1,8 @@
 #include "app/select_form.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -9,6 +11,7 @@
 #include "app/test_page.h"
 #include "store/cp1252.h"
 #include "store/packed.h"
+#include "tournament/results_file.h"
 
 namespace tallyvex::app {
 
@@ -35,6 +38,25 @@ constexpr const char* kTipResultsEdit =
     "and Open Desired Results File, make Corrections then Save. "
     "Results file is at 'C:\\Program Files\\Tallyvex\\Results_xxx.txt. "
     "To attach to an e-mail, browse to it from e-mail,and attach same.";
+
+constexpr const char* kResultsFilter = "Tournament Result Files (*.txt)|*.txt)";
+constexpr const char* kResultsOpened =
+    "Corrections may be necessary. When done, click SAVE. \n"
+    "To send this form to the Webmaster, set up an email and \n"
+    "attach the Results to it. To browse for the Results, \n"
+    "look in c:\\program files\\Tallyvex\\TallyvexResults_xxxx";
+constexpr const char* kResultsReadError =
+    "Corrections May Have Been Already Made. \n"
+    "Go to Charts & Save Results Again, or\n"
+    "Right Click Directory File to View Other Options.";
+constexpr const char* kResultsTooLarge =
+    "This file is larger than 1 MB: it is no results file and is not opened.";
+constexpr const char* kResultsNotText =
+    "This file does not hold plain text: it is no results file and is not opened.";
+constexpr const char* kResultsElsewhere = "Results files are opened from the data folder:\n";
+constexpr const char* kResultsSaveError =
+    "Results Not Saved: the file could not be written and is as it was.\n"
+    "The corrections are still in the box.";
 
 // The consolation colour of each option button, Option1 to Option4.
 constexpr std::array<const char*, 4> kConsolationColors = {"255", "65280", "16711680", "0"};
@@ -124,11 +146,12 @@ void SelectForm::addControls() {
     m_txtMsg->tabStop = false;
 
     // The results editor stays hidden until a results file is opened.
-    ui::Control& results = add(ControlKind::TextBox, "txtInst", -1, "", 2000, 600, 6900, 3000);
-    results.multiLine = true;
-    results.fontSize = 10;
-    results.visible = false;
-    add(ControlKind::Button, "cmdSave", -1, "Save/Exit Results", 6500, 3000, 1500, 600).visible = false;
+    m_txtInst = &add(ControlKind::TextBox, "txtInst", -1, "", 2000, 600, 6900, 3000);
+    m_txtInst->multiLine = true;
+    m_txtInst->fontSize = 10;
+    m_txtInst->visible = false;
+    m_cmdSave = &add(ControlKind::Button, "cmdSave", -1, "Save/Exit Results", 6500, 3000, 1500, 600);
+    m_cmdSave->visible = false;
 }
 
 void SelectForm::addOptionsItems() {
@@ -244,6 +267,8 @@ void SelectForm::addHandlers() {
 
     on(Event::MouseMove, "cmdResults", [this](EventArgs&) { setTip(kTipResults); });
     on(Event::MouseMove, "txtInst", [this](EventArgs&) { setTip(kTipResultsEdit); });
+    on(Event::Click, "cmdResults", [this](EventArgs&) { openResults(); });
+    on(Event::Click, "cmdSave", [this](EventArgs&) { saveResults(); });
 }
 
 void SelectForm::load() {
@@ -375,6 +400,67 @@ void SelectForm::clearHost() {
 void SelectForm::printTestPage() {
     ui::Services& services = m_hub.services();
     printFromWindow(*this, m_hub, testPage(services.printerFont(), services.now()));
+}
+
+void SelectForm::openResults() {
+    ui::Services& services = m_hub.services();
+    const store::DataDir& dir = m_hub.dataDir();
+    std::string name;
+    std::optional<tournament::OpenedResults> opened;
+    bool elsewhere = false;
+    const bool read = m_hub.runUnstagedAction(kResultsReadError, [&](store::Action& action) {
+        const std::optional<std::filesystem::path> chosen =
+            services.openFileDialog(dir.root(), kResultsFilter);
+        if (!chosen || !tournament::isResultsFileName(chosen->filename().string())) {
+            return;
+        }
+        name = chosen->filename().string();
+        // The store reaches files of the data folder by name alone.
+        elsewhere = std::filesystem::weakly_canonical(chosen->parent_path()) !=
+                    std::filesystem::weakly_canonical(dir.root());
+        if (!elsewhere) {
+            opened = tournament::openResults(action, name);
+        }
+    });
+    if (!read) {
+        return;
+    }
+    if (elsewhere) {
+        services.messageBox(kResultsElsewhere + dir.root().string());
+        return;
+    }
+    if (!opened) {
+        return;
+    }
+    if (opened->outcome != tournament::OpenedResults::Outcome::Opened) {
+        services.messageBox(opened->outcome == tournament::OpenedResults::Outcome::TooLarge
+                                ? kResultsTooLarge
+                                : kResultsNotText);
+        return;
+    }
+    m_resultsFile = name;
+    m_resultsTail = opened->tail;
+    m_txtInst->visible = true;
+    m_cmdSave->visible = true;
+    m_txtInst->text = opened->shown;
+    services.messageBox(kResultsOpened);
+}
+
+void SelectForm::saveResults() {
+    if (m_resultsFile.empty()) {
+        return;
+    }
+    // A failed save keeps the box and its corrections for another try.
+    if (!m_hub.runUnstagedAction(kResultsSaveError, [this](store::Action& action) {
+            tournament::saveResults(action, m_resultsFile, m_txtInst->text, m_resultsTail);
+        })) {
+        return;
+    }
+    m_resultsFile.clear();
+    m_resultsTail.clear();
+    m_txtInst->visible = false;
+    m_cmdSave->visible = false;
+    m_txtInst->text.clear();
 }
 
 void SelectForm::setTip(const std::string& text) {

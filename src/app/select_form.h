@@ -4,6 +4,7 @@
 // the registry file each time it opens and keeps the selected tournament's values in the Hub.
 
 #include <array>
+#include <string>
 
 #include "app/hub.h"
 #include "app/registry.h"
@@ -46,6 +47,9 @@ private:
     bool warnIfHostMissing();
     void clearHost();
     void printTestPage();
+    // The results viewer: opens a results file of the data folder in txtInst; the save writes the box back.
+    void openResults();
+    void saveResults();
     void setTip(const std::string& text);
 
     Hub& m_hub;
@@ -63,6 +67,12 @@ private:
     ui::Control* m_txtDir = nullptr;
     ui::Control* m_txtSpons = nullptr;
     ui::Control* m_txtMsg = nullptr;
+    ui::Control* m_txtInst = nullptr;
+    ui::Control* m_cmdSave = nullptr;
+
+    // The results file open in txtInst, and its lines beyond those the box shows.
+    std::string m_resultsFile;
+    std::string m_resultsTail;
 };
 
 }  // namespace tallyvex::app

@@ -133,6 +133,24 @@ void addSide(Block& block, int row, const PrintedSide& side) {
     }
 }
 
+bool holdsTeam(const PrintedSide& side) {
+    return side.line != kNoLine && side.line != kByeLine && side.line != kForfeitLine;
+}
+
+// The side marked as the winner; a team facing a bye has moved on without a mark.
+const PrintedSide* winnerOf(const PrintedSide& first, const PrintedSide& second) {
+    if (first.won || second.won) {
+        return first.won ? &first : &second;
+    }
+    if (first.line == kByeLine && holdsTeam(second)) {
+        return &second;
+    }
+    if (second.line == kByeLine && holdsTeam(first)) {
+        return &first;
+    }
+    return nullptr;
+}
+
 void addMatch(Block& block, int top, const PrintedSide& first, const PrintedSide& second, int level) {
     const Places places = placesOf(level);
     addSide(block, top, first);
@@ -150,7 +168,7 @@ void addMatch(Block& block, int top, const PrintedSide& first, const PrintedSide
     }
     addSide(block, top + kLastSideRow, second);
     block.add(top + kWinnerRow, kWinnerRuleColumn, std::string(kPageColumns - kWinnerRuleColumn + 1, '_'));
-    const PrintedSide* winner = first.won ? &first : second.won ? &second : nullptr;
+    const PrintedSide* winner = winnerOf(first, second);
     if (winner == nullptr) {
         return;
     }

@@ -51,7 +51,7 @@ struct PrintedLevel {
 
 // The print job "Chart Round r": the title on every page, then the levels in the order given (main,
 // consolation, and with the final round main and consolation third place). Every match stays whole on one
-// page. Ended.
+// page; its winner is the side that won, or the team that faces a bye and so has moved on. Ended.
 print::PrintJob roundPrint(int rounds, int round, const RoundHeading& heading,
                            const std::vector<PrintedLevel>& levels);
 

@@ -127,7 +127,7 @@ private:
     int m_group = 1;
     ChartOptions m_options;
     std::array<int, 2 * kFirstColumnBoxes> m_slots{};
-    int m_editedRecord = 0;  // the position record open in the position editor; 0 while it is closed
+    int m_editedRecord = 0;    // the position record open in the position editor; 0 while it is closed
     std::string m_openedDate;  // the day the window was opened, named by the final round's print-out
 
     // The controls the window's own code uses, bound as they are added.

@@ -516,6 +516,9 @@ double QtHost::layoutScale(const Window& window) const {
         if (c.width > 0 && c.height > 0 && hasCaption(*view->widget)) {
             scale = std::max(
                 scale, captionScale(*view->widget, QSizeF(c.width, c.height), base, high).value_or(high));
+            std::cerr << form.name() << " " << c.key() << " "
+                      << captionScale(*view->widget, QSizeF(c.width, c.height), base, high).value_or(-1)
+                      << " base " << base << " high " << high << "\n";
         }
     }
     return scale;
@@ -799,6 +802,10 @@ void QtHost::refreshView(ControlView& view) {
                 if (line->text() != text) {
                     line->setText(text);
                     placeCaret = focused;
+                    if (!focused) {
+                        // A box too narrow for its text shows the text's start, not its end.
+                        line->setCursorPosition(0);
+                    }
                 }
                 if (placeCaret) {
                     const CaretMap map(c.text);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -132,12 +133,24 @@ public:
     std::vector<int> keys;
 };
 
+// Captions no layout scale can fit: one with room to its right, one with a neighbour in the way.
+class CrampedForm : public ui::Form {
+public:
+    explicit CrampedForm(ui::App& app) : Form(app, "frmCramped", "Cramped") {
+        add(ControlKind::Button, "cmdRoom", -1, "A caption far too long for the button that holds it", 120,
+            120, 900, 400);
+        add(ControlKind::Button, "cmdCramped", -1, "Another caption far too long", 120, 1000, 900, 400);
+        add(ControlKind::Button, "cmdNext", -1, "Next", 1100, 1000, 900, 400);
+    }
+};
+
 class TestApp final : public ui::App {
 public:
     TestApp(ui::Services& services, const store::DataDir& dir) : App(services, dir) {
         registerWindow("frmTest", [](ui::App& app) { return std::make_unique<TestForm>(app); });
         registerWindow("frmHelp", [](ui::App& app) { return std::make_unique<HelpForm>(app); });
         registerWindow("frmOther", [](ui::App& app) { return std::make_unique<OtherForm>(app); });
+        registerWindow("frmCramped", [](ui::App& app) { return std::make_unique<CrampedForm>(app); });
     }
     void start() override {
         markStarted();
@@ -525,6 +538,49 @@ TEST_F(QtHostTest, onlyTheNewestMainWindowIsShown) {
     EXPECT_FALSE(host.windowWidget(*form)->isVisible());
     host.run([&] { app.close(*other); });
     EXPECT_TRUE(host.windowWidget(*form)->isVisible());
+}
+
+TEST_F(QtHostTest, aWindowLargerThanItsLayoutZoomsItFontsTooCentredAndItsNormalSizeBringsItBack) {
+    auto* top = qobject_cast<QMainWindow*>(host.windowWidget(*form));
+    ASSERT_NE(top, nullptr);
+    QWidget* go = widget("cmdGo");
+    const QSize normalSize = top->size();
+    const QSize normalSurface = top->centralWidget()->size();
+    const QRect normal = go->geometry();
+    const double normalFont = go->font().pointSizeF();
+
+    // Maximised on a wide screen: the height decides the zoom, the layout is centred across.
+    top->resize(normalSize.width() * 3, normalSize.height() * 2);
+    QApplication::processEvents();
+    const QSize surface = top->centralWidget()->size();
+    const double zoom = static_cast<double>(surface.height()) / normalSurface.height();
+    EXPECT_NEAR(go->width(), normal.width() * zoom, 2);
+    EXPECT_NEAR(go->height(), normal.height() * zoom, 2);
+    EXPECT_NEAR(go->font().pointSizeF(), normalFont * zoom, 0.1);
+    const double left = go->x() - normal.x() * zoom;
+    const double right = surface.width() - left - normalSurface.width() * zoom;
+    EXPECT_NEAR(left, right, 2);
+    EXPECT_GT(left, normalSize.width() / 4);
+    EXPECT_NEAR(go->y(), normal.y() * zoom, 2);
+
+    top->resize(normalSize);
+    QApplication::processEvents();
+    EXPECT_EQ(go->geometry(), normal);
+    EXPECT_EQ(go->font().pointSizeF(), normalFont);
+}
+
+TEST_F(QtHostTest, aCaptionTooLongForAnyLayoutWidensItsControlOrElseShrinksItsFont) {
+    host.run([this] { app.open("frmCramped"); });
+    ui::Form* cramped = app.window("frmCramped");
+    ASSERT_NE(cramped, nullptr);
+    const auto button = [&](const std::string& name) {
+        return qobject_cast<QPushButton*>(host.controlWidget(*cramped, cramped->control(name)));
+    };
+    const QFontMetrics metrics(button("cmdRoom")->font());
+    EXPECT_GT(button("cmdRoom")->width(), metrics.horizontalAdvance(button("cmdRoom")->text()));
+    EXPECT_LT(button("cmdCramped")->geometry().right(), button("cmdNext")->x());
+    EXPECT_LT(button("cmdCramped")->font().pointSizeF(), button("cmdNext")->font().pointSizeF());
+    EXPECT_EQ(button("cmdNext")->font().pointSizeF(), button("cmdRoom")->font().pointSizeF());
 }
 
 TEST(QtServicesArchive, writesThePdfAndItsTextRenderingToThePrintsFolder) {

@@ -12,6 +12,7 @@
 #include "charts/cancel.h"
 #include "charts/chart_file.h"
 #include "charts/chart_options.h"
+#include "courts/card_message.h"
 #include "courts/court_files.h"
 #include "courts/court_states.h"
 #include "store/error.h"
@@ -46,13 +47,13 @@ bool showsTeam(const ui::Control* box) {
 
 // The pairs on the courts an advance gave out, as their cards show them: the head pair, and the foot pair
 // of a two-pair court.
-std::vector<CardPair> cardPairs(store::Action& action, const ChartTournament& t,
-                                const std::vector<int>& given) {
+std::vector<courts::CardPair> cardPairs(store::Action& action, const ChartTournament& t,
+                                        const std::vector<int>& given) {
     const auto line = [&](int number) {
-        return number == 0 ? CardLine{}
-                           : cardLine(number, tournament::readTeamFields(action, t.slot, number + 1));
+        return number == 0 ? courts::CardLine{}
+                           : courts::cardLine(number, tournament::readTeamFields(action, t.slot, number + 1));
     };
-    std::vector<CardPair> pairs;
+    std::vector<courts::CardPair> pairs;
     for (const int c : given) {
         const std::optional<courts::CourtRecord> court = courts::readCourt(action, t.slot, c);
         if (!court) {
@@ -374,7 +375,7 @@ void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
     const ChartTournament t = tournament();
     const int round = m_firstRound + column - 1;
     std::optional<AdvanceResult> result;
-    std::vector<CardPair> cards;
+    std::vector<courts::CardPair> cards;
     const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
         stage = 1;
         Match match = matchOf(action, t, record, round);
@@ -391,7 +392,7 @@ void ChartForm::enterWinner(int column, int box, bool forcedDefault) {
     }
 }
 
-void ChartForm::showAdvance(const AdvanceResult& result, const std::vector<CardPair>& cards) {
+void ChartForm::showAdvance(const AdvanceResult& result, const std::vector<courts::CardPair>& cards) {
     showMessage(result.message, false);
     if (result.outcome != AdvanceResult::Outcome::Advanced) {
         m_hub.services().beep();
@@ -399,13 +400,18 @@ void ChartForm::showAdvance(const AdvanceResult& result, const std::vector<CardP
     if (result.courtNotFound) {
         m_hub.services().messageBox(std::string(kCourtNotFound));
     }
-    if (!cards.empty()) {
+    if (!cards.empty() && !m_hub.printerOff()) {
+        // An unreadable message file is reported; the cards still go out, without the message.
+        std::vector<std::string> message;
+        m_hub.runUnstagedAction(courts::kCourtCardPrintingError, [&message](store::Action& action) {
+            message = courts::readCardMessage(action);
+        });
         const app::SelectedTournament& selected = m_hub.selected();
-        const CardHeading heading{selected.number,
-                                  m_hub.services().now().date(),
-                                  {},
-                                  static_cast<std::uint32_t>(store::fieldInt(selected.consolationColor))};
-        app::printFromWindow(*this, m_hub, courtCards(heading, cards), kCourtCardPrintingError);
+        const courts::CardHeading heading{
+            selected.number, m_hub.services().now().date(), message,
+            static_cast<std::uint32_t>(store::fieldInt(selected.consolationColor))};
+        app::printFromWindow(*this, m_hub, courts::courtCards(heading, cards),
+                             courts::kCourtCardPrintingError);
     }
 }
 
@@ -425,7 +431,7 @@ void ChartForm::thirdPlaceDblClick(int box) {
     const ChartTournament t = tournament();
     std::optional<AdvanceResult> result;
     bool marked = false;
-    std::vector<CardPair> cards;
+    std::vector<courts::CardPair> cards;
     const bool done = m_hub.runAction(kWinLossError, [&](store::Action& action, int& stage) {
         stage = 1;
         if (!pair) {

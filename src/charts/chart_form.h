@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "charts/advance.h"
-#include "charts/court_card.h"
+#include "courts/court_card.h"
 #include "ui/form.h"
 
 namespace tallyvex::app {
@@ -103,7 +103,7 @@ private:
     int recordOf(int column, int box) const;
     void enterWinner(int column, int box, bool forcedDefault);
     // The advance's message, and with the printer on the cards of the courts it gave out.
-    void showAdvance(const AdvanceResult& result, const std::vector<CardPair>& cards);
+    void showAdvance(const AdvanceResult& result, const std::vector<courts::CardPair>& cards);
     void scrollRounds(int value);
     void scrollGroups(int value);
     // txtChng "B" or "F": the chart of the preceding or succeeding slot, when that slot holds one.

@@ -1,11 +1,11 @@
-#include "charts/court_card.h"
+#include "courts/court_card.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace tallyvex::charts {
+namespace tallyvex::courts {
 namespace {
 
 // The printed rows of a rendered job that contain `part`.
@@ -57,5 +57,55 @@ TEST(CourtCard, ThreeCardsToAPage) {
     }
 }
 
+TEST(CourtCard, InitialCardsPairTheLinesOnEachCourtInRecordOrder) {
+    using Records = std::vector<std::vector<std::string>>;
+    const auto card = [](int line, int court, const std::string& end, const std::string& names) {
+        return CardLine{line, 2, 1, court, end, names};
+    };
+    const struct {
+        const char* name;
+        Records records;
+        bool withNames;
+        std::vector<CardPair> pairs;
+    } cases[] = {
+        {"set-up records, a bye off court, names not finished",
+         {{"1", "2", "1", "1", "5", "H", "0"},
+          {"2", "2", "1", "1", "5", "H", "0"},
+          {"3", "1", "2", "2", "0", "H", "0"},
+          {"4", "2", "1", "1", "6", "H", "0"},
+          {"5", "2", "1", "1", "6", "H", "0"}},
+         false,
+         {{card(1, 5, "H", ""), card(2, 5, "H", "")}, {card(4, 6, "H", ""), card(5, 6, "H", "")}}},
+        {"named records in play: partners are not neighbours",
+         {{"*", "2", "1", "1", "1", "H", "A&B"},
+          {"*", "2", "1", "1", "3", "H", "C&D"},
+          {"*", "2", "1", "1", "3", "H", "E&F"},
+          {"*", "2", "1", "1", "1", "H", "G&H"}},
+         true,
+         {{card(1, 1, "H", "A&B"), card(4, 1, "H", "G&H")},
+          {card(2, 3, "H", "C&D"), card(3, 3, "H", "E&F")}}},
+        {"two pairs on a court, and a line left alone",
+         {{"*", "2", "1", "1", "1", "H", "A"},
+          {"*", "2", "1", "1", "1", "F", "B"},
+          {"*", "2", "1", "1", "1", "H", "C"},
+          {"*", "2", "1", "1", " ", "H", "D"},
+          {"*", "2", "1", "1", "1", "F", "E"},
+          {"*", "2", "1", "1", "2", "H", "F"}},
+         true,
+         {{card(1, 1, "H", "A"), card(3, 1, "H", "C")},
+          {card(2, 1, "F", "B"), card(5, 1, "F", "E")},
+          {card(6, 2, "H", "F"), {}}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(initialCardPairs(c.records, c.withNames), c.pairs) << c.name;
+    }
+}
+
+TEST(CourtCard, ALineWithoutPartnerLeavesItsPlaceEmpty) {
+    const std::string text = print::renderText(courtCards({}, {{{6, 2, 1, 2, "H", "Fay"}, {}}}));
+    EXPECT_NE(text.find("    |  6  | Fay "), std::string::npos);
+    EXPECT_EQ(text.find("|  0 "), std::string::npos);
+}
+
 }  // namespace
-}  // namespace tallyvex::charts
+}  // namespace tallyvex::courts

@@ -1,9 +1,12 @@
-#include "charts/court_card.h"
+#include "courts/court_card.h"
+
+#include <algorithm>
+#include <cstddef>
 
 #include "store/packed.h"
 #include "tournament/line_file.h"
 
-namespace tallyvex::charts {
+namespace tallyvex::courts {
 
 namespace {
 
@@ -104,7 +107,7 @@ private:
     void players(const CardLine& line) {
         const std::size_t split = line.names.find('&');
         const bool two = split != std::string::npos;
-        const std::string number = std::to_string(line.line);
+        const std::string number = line.line == 0 ? "" : std::to_string(line.line);
         playerRow(number, line.names.substr(0, split));
         playerRow(two ? number : " ", two ? line.names.substr(split + 1) : "");
     }
@@ -141,6 +144,7 @@ CardLine cardLine(int line, const std::vector<std::string>& teamFields) {
 
 print::PrintJob courtCards(const CardHeading& heading, const std::vector<CardPair>& pairs) {
     print::PrintJob job{std::string(kCourtCardsJob)};
+    job.setDesign({print::PageDesign::Placement::Fit, kCardColumns, kCardsPerPage * kCardRows});
     CardWriter writer(job, heading);
     for (std::size_t i = 0; i < pairs.size(); ++i) {
         if (i > 0 && i % kCardsPerPage == 0) {
@@ -152,4 +156,46 @@ print::PrintJob courtCards(const CardHeading& heading, const std::vector<CardPai
     return job;
 }
 
-}  // namespace tallyvex::charts
+std::vector<CardPair> initialCardPairs(const std::vector<std::vector<std::string>>& teamRecords,
+                                       bool withNames) {
+    const std::size_t count = std::min(teamRecords.size(), static_cast<std::size_t>(kMaxInitialCardLines));
+    std::vector<CardPair> pairs;
+    std::vector<std::size_t> waiting;  // the cards whose first line still waits for its partner
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::vector<std::string>& fields = teamRecords[i];
+        const int recordLine = static_cast<int>(i) + 1;
+        const int fieldLine = fields.empty() ? 0 : store::fieldInt(fields[tournament::kTeamLine]);
+        CardLine line = cardLine(fieldLine != 0 ? fieldLine : recordLine, fields);
+        if (line.court == 0) {
+            continue;
+        }
+        if (!withNames) {
+            line.names.clear();
+        }
+        const auto partner = std::find_if(waiting.begin(), waiting.end(), [&](std::size_t card) {
+            const CardLine& first = pairs[card].first;
+            return first.court == line.court && store::trim(first.end) == store::trim(line.end);
+        });
+        if (partner == waiting.end()) {
+            waiting.push_back(pairs.size());
+            pairs.push_back({std::move(line), {}});
+        } else {
+            pairs[*partner].second = std::move(line);
+            waiting.erase(partner);
+        }
+    }
+    return pairs;
+}
+
+InitialCards readInitialCards(store::Action& action, int slot, int teams) {
+    InitialCards cards;
+    cards.withNames = tournament::readLineHeader(action, slot).namesPlaced;
+    std::vector<std::vector<std::string>> records;
+    for (int r = 2; r <= std::min(teams, kMaxInitialCardLines) + 1; ++r) {
+        records.push_back(tournament::readTeamFields(action, slot, r));
+    }
+    cards.pairs = initialCardPairs(records, cards.withNames);
+    return cards;
+}
+
+}  // namespace tallyvex::courts

@@ -18,6 +18,7 @@ constexpr int kRow = print::PrintJob::kTwipsPerRow;
 constexpr double kTitleSize = 16;
 constexpr double kHeadingSize = 13;
 constexpr double kTextSize = 11;
+constexpr int kReportColumns = 66;
 
 constexpr std::array<std::string_view, 4> kPlaces = {"1st  ", "2nd", "3rd", "4th"};
 
@@ -128,7 +129,8 @@ std::array<tournament::ResultsPlace, tournament::kResultsPlaces> finalistPlayers
 
 print::PrintJob finalistsReport(const FinalistsReportValues& values) {
     print::PrintJob job{std::string(kFinalistsReportJob)};
-    job.setDesign({print::PageDesign::Placement::Twips, 0, 0});
+    // Laid out on a sheet 66 columns wide, so the page's width magnifies it into a handout.
+    job.setDesign({print::PageDesign::Placement::Fit, kReportColumns, 0});
     job.setFontName(std::string(kFinalistsReportFont));
     ReportWriter w(job);
     w.at(kLeft, "Tournament:  " + values.number, kTitleSize, true);

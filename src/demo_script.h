@@ -91,6 +91,9 @@ dblclick t6(2)
 dblclick t4(3)
 # The finished chart: the finals, the third-place matches and their winners.
 dump
+# The finals on paper, then the results file of the finalists with the finalists report.
+click cmdRnd(3)
+click cmdWin
 click Tool(2)
 expect window frmSelect
 click chkTn(1)

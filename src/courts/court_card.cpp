@@ -163,10 +163,14 @@ std::vector<CardPair> initialCardPairs(const std::vector<std::vector<std::string
     std::vector<std::size_t> waiting;  // the cards whose first line still waits for its partner
     for (std::size_t i = 0; i < count; ++i) {
         const std::vector<std::string>& fields = teamRecords[i];
-        const int recordLine = static_cast<int>(i) + 1;
-        const int fieldLine = fields.empty() ? 0 : store::fieldInt(fields[tournament::kTeamLine]);
-        CardLine line = cardLine(fieldLine != 0 ? fieldLine : recordLine, fields);
-        if (line.court == 0) {
+        if (fields.empty()) {
+            continue;
+        }
+        // A moved record holds a mark, where a record the move left behind still holds a line number.
+        const int fieldLine = store::fieldInt(fields[tournament::kTeamLine]);
+        const int number = withNames ? (fieldLine == 0 ? static_cast<int>(i) + 1 : 0) : fieldLine;
+        CardLine line = cardLine(number, fields);
+        if (number == 0 || line.court == 0) {
             continue;
         }
         if (!withNames) {
@@ -187,12 +191,15 @@ std::vector<CardPair> initialCardPairs(const std::vector<std::vector<std::string
     return pairs;
 }
 
-InitialCards readInitialCards(store::Action& action, int slot, int teams) {
+InitialCards readInitialCards(store::Action& action, int slot) {
     InitialCards cards;
-    cards.withNames = tournament::readLineHeader(action, slot).namesPlaced;
+    const tournament::LineHeader header = tournament::readLineHeader(action, slot);
+    cards.withNames = header.namesPlaced;
     std::vector<std::vector<std::string>> records;
-    for (int r = 2; r <= std::min(teams, kMaxInitialCardLines) + 1; ++r) {
-        records.push_back(tournament::readTeamFields(action, slot, r));
+    for (int r = 2; r <= std::min(header.count, kMaxInitialCardLines + 1); ++r) {
+        records.push_back(tournament::teamRecordWritten(action, slot, r)
+                              ? tournament::readTeamFields(action, slot, r)
+                              : std::vector<std::string>{});
     }
     cards.pairs = initialCardPairs(records, cards.withNames);
     return cards;

@@ -57,12 +57,13 @@ inline constexpr int kMaxInitialCardLines = 260;
 // The job "Court Cards" with one card per pair, three to a page, ended.
 print::PrintJob courtCards(const CardHeading& heading, const std::vector<CardPair>& pairs);
 
-// The pairs of the initial cards from the team records 2 on (at most 260) of the line file. A line whose
-// court field is not 0 plays with the next line in record order on the same court and end, so the cards
-// follow the pairs really on the courts at any time of play (at the start these are the records two by
-// two); a line left without a partner gets a card of its own. Field 0 gives the line while it holds the
-// line number, record - 1 once the name list moved the record there. Without `withNames` the cards
-// carry no names.
+// The pairs of the initial cards from the team records 2 on (at most 260; empty fields for a record never
+// written). A line whose court field is not 0 plays with the next line in record order on the same court
+// and end, so the cards follow the pairs really on the courts at any time of play (at the start these are
+// the records two by two); a line left without a partner gets a card of its own. Before the names are
+// placed the records hold their line in field 0 and the cards carry no names; once they are, the team of
+// line L is record L + 1, marked in field 0, and a record still holding a number is one the move of the
+// completed name list left behind.
 std::vector<CardPair> initialCardPairs(const std::vector<std::vector<std::string>>& teamRecords,
                                        bool withNames);
 
@@ -71,7 +72,7 @@ struct InitialCards {
     bool withNames = false;  // false: name entry is not finished ("Printing Without Names")
 };
 
-// The initial cards of the tournament in `slot` with `teams` team records, read from its line file.
-InitialCards readInitialCards(store::Action& action, int slot, int teams);
+// The initial cards of the tournament in `slot`, from the records its line file's header says are in use.
+InitialCards readInitialCards(store::Action& action, int slot);
 
 }  // namespace tallyvex::courts

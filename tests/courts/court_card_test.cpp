@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "tournament/line_file.h"
 
 namespace tallyvex::courts {
 namespace {
@@ -76,11 +79,13 @@ TEST(CourtCard, InitialCardsPairTheLinesOnEachCourtInRecordOrder) {
           {"5", "2", "1", "1", "6", "H", "0"}},
          false,
          {{card(1, 5, "H", ""), card(2, 5, "H", "")}, {card(4, 6, "H", ""), card(5, 6, "H", "")}}},
-        {"named records in play: partners are not neighbours",
+        {"named records in play: partners are not neighbours; a record left behind by the move",
          {{"*", "2", "1", "1", "1", "H", "A&B"},
           {"*", "2", "1", "1", "3", "H", "C&D"},
           {"*", "2", "1", "1", "3", "H", "E&F"},
-          {"*", "2", "1", "1", "1", "H", "G&H"}},
+          {"*", "2", "1", "1", "1", "H", "G&H"},
+          {},
+          {"5", "2", "1", "1", "1", "H", "0"}},
          true,
          {{card(1, 1, "H", "A&B"), card(4, 1, "H", "G&H")},
           {card(2, 3, "H", "C&D"), card(3, 3, "H", "E&F")}}},
@@ -105,6 +110,21 @@ TEST(CourtCard, ALineWithoutPartnerLeavesItsPlaceEmpty) {
     const std::string text = print::renderText(courtCards({}, {{{6, 2, 1, 2, "H", "Fay"}, {}}}));
     EXPECT_NE(text.find("    |  6  | Fay "), std::string::npos);
     EXPECT_EQ(text.find("|  0 "), std::string::npos);
+}
+
+TEST(CourtCard, InitialCardsReadTheRecordsTheHeaderCounts) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tallyvex_initial_cards";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    store::DataDir dir(folder);
+    store::Action action(dir);
+    // Record 4 lies past the highest record in use: it is not read, or line 3 would get a card.
+    tournament::replaceLineFile(action, 2,
+                                {"3   1   ", "*#2#1#1#3#H#A#*", "*#2#1#1#3#H#B#*", "*#2#1#1#4#H#C#*"});
+    const InitialCards cards = readInitialCards(action, 2);
+    EXPECT_TRUE(cards.withNames);
+    EXPECT_EQ(cards.pairs, (std::vector<CardPair>{{{1, 2, 1, 3, "H", "A"}, {2, 2, 1, 3, "H", "B"}}}));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

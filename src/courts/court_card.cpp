@@ -191,12 +191,12 @@ std::vector<CardPair> initialCardPairs(const std::vector<std::vector<std::string
     return pairs;
 }
 
-InitialCards readInitialCards(store::Action& action, int slot) {
+InitialCards readInitialCards(store::Action& action, int slot, int lines) {
     InitialCards cards;
     const tournament::LineHeader header = tournament::readLineHeader(action, slot);
     cards.withNames = header.namesPlaced;
     std::vector<std::vector<std::string>> records;
-    for (int r = 2; r <= std::min(header.count, kMaxInitialCardLines + 1); ++r) {
+    for (int r = 2; r <= std::min({header.count, lines + 1, kMaxInitialCardLines + 1}); ++r) {
         records.push_back(tournament::teamRecordWritten(action, slot, r)
                               ? tournament::readTeamFields(action, slot, r)
                               : std::vector<std::string>{});

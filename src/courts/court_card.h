@@ -72,7 +72,8 @@ struct InitialCards {
     bool withNames = false;  // false: name entry is not finished ("Printing Without Names")
 };
 
-// The initial cards of the tournament in `slot`, from the records its line file's header says are in use.
-InitialCards readInitialCards(store::Action& action, int slot);
+// The initial cards of the tournament in `slot` from its line file: the records of lines 1 to `lines`
+// (at most 260) that its header counts as in use.
+InitialCards readInitialCards(store::Action& action, int slot, int lines = kMaxInitialCardLines);
 
 }  // namespace tallyvex::courts

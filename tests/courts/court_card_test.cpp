@@ -124,6 +124,7 @@ TEST(CourtCard, InitialCardsReadTheRecordsTheHeaderCounts) {
     const InitialCards cards = readInitialCards(action, 2);
     EXPECT_TRUE(cards.withNames);
     EXPECT_EQ(cards.pairs, (std::vector<CardPair>{{{1, 2, 1, 3, "H", "A"}, {2, 2, 1, 3, "H", "B"}}}));
+    EXPECT_EQ(readInitialCards(action, 2, 1).pairs, (std::vector<CardPair>{{{1, 2, 1, 3, "H", "A"}, {}}}));
     std::filesystem::remove_all(folder);
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -52,23 +51,6 @@ TEST(CardMessage, LinesAreTheFirstNineCutToTheCardsColumn) {
     for (const auto& c : cases) {
         EXPECT_EQ(cardMessageLines(c.text), c.lines) << c.text;
     }
-}
-
-TEST(CardMessage, FileReadAndWrittenInWindows1252) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tallyvex_card_message";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    store::DataDir dir(folder);
-    {
-        store::Action action(dir);
-        EXPECT_TRUE(readCardMessage(action).empty());
-        writeCardMessage(action, "Caf\xC3\xA9\r\n");
-        action.commit();
-    }
-    store::Action action(dir);
-    EXPECT_EQ(action.readBytes("AD.TXT"), std::optional<std::string>("Caf\xE9\r\n"));
-    EXPECT_EQ(readCardMessage(action), std::vector<std::string>{"Caf\xC3\xA9"});
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

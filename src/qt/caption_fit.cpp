@@ -4,10 +4,12 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <cmath>
 
 namespace tallyvex::qt {
@@ -42,6 +44,18 @@ QSize oneLineNeed(const QWidget& widget) {
         return style->sizeFromContents(radio ? QStyle::CT_RadioButton : QStyle::CT_CheckBox, &option, text,
                                        button);
     }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+        // A one-line box draws its text inside its frame and a pixel of margin above and below.
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = QRect(0, 0, 100, 100);
+        option.lineWidth =
+            edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+        const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        const QMargins margins = edit->textMargins() + edit->contentsMargins();
+        const int frame = option.rect.height() - contents.height() + margins.top() + margins.bottom() + 2;
+        return {0, static_cast<int>(std::ceil(metrics.height())) + frame};
+    }
     if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
         const QSize text = ceilSize(metrics.size(Qt::TextShowMnemonic, frame->title()));
         return {text.width() + 2 * kFrameTitleMargin, text.height()};
@@ -68,7 +82,8 @@ bool labelFits(const QLabel& label, QSize size) {
 bool hasCaption(const QWidget& widget) {
     return qobject_cast<const QAbstractButton*>(&widget) != nullptr ||
            qobject_cast<const QLabel*>(&widget) != nullptr ||
-           qobject_cast<const QGroupBox*>(&widget) != nullptr;
+           qobject_cast<const QGroupBox*>(&widget) != nullptr ||
+           qobject_cast<const QLineEdit*>(&widget) != nullptr;
 }
 
 bool captionFits(const QWidget& widget, QSize size) {

@@ -11,7 +11,8 @@ class QWidget;
 namespace tallyvex::qt {
 
 // Whether the caption of a button, check box, option button, label or frame fits `size` with the widget's
-// current font and text. Labels wrap at spaces; the others show one line. Other widgets always fit.
+// current font and text. Labels wrap at spaces; the others show one line. A one-line text box fits when a
+// line of text does, whatever its text. Other widgets always fit.
 bool captionFits(const QWidget& widget, QSize size);
 
 // Whether the widget shows a caption that captionFits() measures.

@@ -516,9 +516,6 @@ double QtHost::layoutScale(const Window& window) const {
         if (c.width > 0 && c.height > 0 && hasCaption(*view->widget)) {
             scale = std::max(
                 scale, captionScale(*view->widget, QSizeF(c.width, c.height), base, high).value_or(high));
-            std::cerr << form.name() << " " << c.key() << " "
-                      << captionScale(*view->widget, QSizeF(c.width, c.height), base, high).value_or(-1)
-                      << " base " << base << " high " << high << "\n";
         }
     }
     return scale;

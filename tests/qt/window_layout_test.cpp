@@ -12,12 +12,14 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -32,8 +34,8 @@
 namespace tallyvex::qt {
 namespace {
 
-// Why a widget's caption is cut where the widget draws it; empty when it is whole. Buttons and check boxes
-// draw their text in the style's contents rectangle; a label wraps at spaces inside its own.
+// Why a widget's caption is cut where the widget draws it; empty when it is whole. Buttons, check boxes and
+// text boxes draw their text in the style's contents rectangle; a label wraps at spaces inside its own.
 std::string clipping(const QWidget& widget) {
     const QFontMetricsF metrics(widget.font());
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
@@ -47,6 +49,18 @@ std::string clipping(const QWidget& widget) {
         }
         if (!label->text().isEmpty() && label->heightForWidth(label->width()) > label->height()) {
             return "its lines are taller than the label";
+        }
+        return {};
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        // Inside the frame, a pixel of margin above and below the line.
+        const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        if (std::ceil(metrics.height()) > room.height() - 2) {
+            return "its line is " + std::to_string(metrics.height()) + " high in " +
+                   std::to_string(room.height());
         }
         return {};
     }
@@ -117,9 +131,8 @@ TEST(WindowLayout, everyCaptionOfTheSelectionAndChartWindowsFitsItsWidget) {
             if (!control->visible) {
                 continue;
             }
-            EXPECT_EQ(clipping(*widget), "")
-                << control->key() << " \"" << control->text << "\" with lines "
-                << QFontMetrics(widget->font()).height() << " px high";
+            EXPECT_EQ(clipping(*widget), "") << control->key() << " \"" << control->text << "\" with lines "
+                                             << QFontMetrics(widget->font()).height() << " px high";
             captions += control->text.empty() ? 0 : 1;
         }
         EXPECT_GT(captions, 5);

@@ -12,6 +12,7 @@
 
 #include "app/hub.h"
 #include "charts/chart_form.h"
+#include "courts/court_board_form.h"
 #include "demo_script.h"
 #include "players/player_csv.h"
 #include "players/players_form.h"
@@ -109,6 +110,7 @@ void registerWindows(app::Hub& hub) {
     setup::registerSetupWindows(hub);
     players::registerPlayersWindows(hub);
     charts::registerChartWindows(hub);
+    courts::registerCourtWindows(hub);
 }
 
 std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& dir) {

@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <stdexcept>
 #include <tuple>
@@ -74,7 +75,23 @@ struct VLine {
     double y1;
     double y2;
     QColor color;
+    // Beside a "---" rule: the bar does not reach past the rule where no bar continues it.
+    bool atRule = false;
 };
+
+constexpr qsizetype kShortestRule = 3;
+
+bool isRuleAt(const QList<uint>& chars, qsizetype i) {
+    qsizetype start = i;
+    while (start > 0 && chars[start - 1] == '-') {
+        --start;
+    }
+    qsizetype end = i;
+    while (end < chars.size() && chars[end] == '-') {
+        ++end;
+    }
+    return end - start >= kShortestRule;
+}
 
 // The fonts of one page, sized once per family, weight and row height.
 class FontSizer {
@@ -132,6 +149,30 @@ void joinLinesToBars(std::vector<HLine>& lines, const std::vector<VLine>& bars, 
                 line.x1 = bar.x;
             }
         }
+    }
+}
+
+// A bar beside a rule is a box's corner or side: it stops at the rule's middle on a side where no bar of
+// the row before or after goes on, so the box's corners close without stubs.
+void trimBarsAtRules(std::vector<VLine>& bars) {
+    const double tolerance = 0.5;
+    const auto continued = [&bars, tolerance](const VLine& bar, double y) {
+        return std::any_of(bars.begin(), bars.end(), [&](const VLine& other) {
+            return &other != &bar && std::abs(other.x - bar.x) < tolerance &&
+                   (std::abs(other.y2 - y) < tolerance || std::abs(other.y1 - y) < tolerance);
+        });
+    };
+    std::vector<std::pair<double, double>> trimmed;
+    trimmed.reserve(bars.size());
+    for (const VLine& bar : bars) {
+        const double middle = (bar.y1 + bar.y2) / 2;
+        const bool keepTop = !bar.atRule || continued(bar, bar.y1);
+        const bool keepBottom = !bar.atRule || continued(bar, bar.y2);
+        trimmed.emplace_back(keepTop ? bar.y1 : middle, keepBottom ? bar.y2 : middle);
+    }
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        bars[i].y1 = trimmed[i].first;
+        bars[i].y2 = trimmed[i].second;
     }
 }
 
@@ -207,7 +248,16 @@ void drawPage(const print::Page& page, QPainter& painter, const PageFrame& frame
                 lines.push_back({left + static_cast<double>(i) * column,
                                  left + static_cast<double>(end) * column, bottom, color});
             } else if (c == '|') {
-                bars.push_back({left + (static_cast<double>(i) + 0.5) * column, top, bottom, color});
+                const bool atRule = (i > 0 && chars[i - 1] == '-' && isRuleAt(chars, i - 1)) ||
+                                    (i + 1 < chars.size() && chars[i + 1] == '-' && isRuleAt(chars, i + 1));
+                bars.push_back({left + (static_cast<double>(i) + 0.5) * column, top, bottom, color, atRule});
+            } else if (c == '-' && isRuleAt(chars, i)) {
+                while (end < chars.size() && chars[end] == '-') {
+                    ++end;
+                }
+                const double middle = (top + bottom) / 2;
+                lines.push_back({left + static_cast<double>(i) * column,
+                                 left + static_cast<double>(end) * column, middle, color});
             } else if (c != ' ') {
                 // Each character in its own cell: glyph advances at a device's resolution drift from the
                 // grid.
@@ -218,6 +268,7 @@ void drawPage(const print::Page& page, QPainter& painter, const PageFrame& frame
             i = end;
         }
     }
+    trimBarsAtRules(bars);
     joinLinesToBars(lines, bars, column);
     const double width = std::max(1.0, kLinePoints * frame.dpiY / 72.0);
     for (const HLine& line : lines) {

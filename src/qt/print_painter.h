@@ -25,8 +25,9 @@ struct PageFrame {
 PageFrame pageFrame(const print::PrintJob& job, const QSizeF& printable, double dpiX, double dpiY);
 
 // Draws one page in a frame. Monospaced runs keep one character per print column; in them a run of "_" is
-// drawn as a line along the bottom of its cells and "|" as a bar through the height of its row, a line that
-// ends next to a bar reaching it, so brackets, boxes and cut lines print as real lines. The painter's origin
+// drawn as a line along the bottom of its cells, a rule of three or more "-" as a line through their middle,
+// and "|" as a bar through the height of its row (stopping at a rule it closes), a line that ends next to a
+// bar reaching it, so brackets, boxes and cut lines print as real lines. The painter's origin
 // is the page's top-left printable corner.
 void drawPage(const print::Page& page, QPainter& painter, const PageFrame& frame);
 

@@ -183,5 +183,27 @@ TEST(DrawPage, underscoresAndBarsBecomeJoinedLines) {
     EXPECT_GE(barInk, rowBottom(2) - rowBottom(0) - 2) << "the bar has a gap";
 }
 
+TEST(DrawPage, aBoxOfRulesClosesAtItsCorners) {
+    print::PrintJob job("Box");
+    job.printLine("|-----|");
+    job.printLine("|     |");
+    job.printLine("|-----|");
+    job.setDesign({print::PageDesign::Placement::Fit, 10, 0});
+    const QImage image = drawn(job, QSize(400, 400));
+    const PageFrame frame = pageFrame(job, QSizeF(400, 400), 96, 96);
+    const double row = 240 * frame.yScale;
+    const QRect ink = inkBox(image);
+    // The box spans from the first rule's middle to the last one's: no stubs above or below.
+    EXPECT_NEAR(ink.top(), row / 2, 2);
+    EXPECT_NEAR(ink.bottom(), 2.5 * row, 2);
+    const int middleRow = static_cast<int>(row / 2);
+    int ruleInk = 0;
+    for (int x = ink.left(); x <= ink.right(); ++x) {
+        ruleInk +=
+            dark(image, x, middleRow) || dark(image, x, middleRow + 1) || dark(image, x, middleRow - 1);
+    }
+    EXPECT_GE(ruleInk, ink.width() - 1) << "the rule is not one line from bar to bar";
+}
+
 }  // namespace
 }  // namespace tallyvex::qt

@@ -572,10 +572,19 @@ void QtHost::placeControl(ControlView& view) {
     QRect rect = pixelRect(window, view.twips);
     double fontFactor = window.zoom;
     setFontFactor(view, fontFactor);
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (edit != nullptr && !edit->hasFrame()) {
+        edit->setFrame(true);
+    }
     if (view.control->visible && hasCaption(*widget) && !captionFits(*widget, rect.size())) {
         // A caption the window's scale could not fit: the control grows to the right where nothing else
-        // is in the way, or else its font shrinks a step at a time.
-        if (const auto width = captionWidth(*widget, rect.size(), roomToTheRight(view, rect))) {
+        // is in the way, a text box too low for its framed line drops the frame, or else the font shrinks
+        // a step at a time.
+        if (edit != nullptr) {
+            edit->setFrame(false);
+        }
+        if (const auto width =
+                edit ? std::nullopt : captionWidth(*widget, rect.size(), roomToTheRight(view, rect))) {
             rect.setWidth(*width);
         } else {
             for (int step = 1; step <= kFontSteps && !captionFits(*widget, rect.size()); ++step) {

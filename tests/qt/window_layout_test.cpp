@@ -55,7 +55,8 @@ std::string clipping(const QWidget& widget) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
         QStyleOptionFrame option;
         option.initFrom(edit);
-        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        option.lineWidth =
+            edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
         // Inside the frame, a pixel of margin above and below the line.
         const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
         if (std::ceil(metrics.height()) > room.height() - 2) {

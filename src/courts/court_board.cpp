@@ -81,7 +81,10 @@ std::vector<BoardRow> boardRows(const std::vector<CourtRecord>& records, CourtLa
         if (rows.size() == kBoardRows) {
             break;
         }
-        if (!usedByTournament(court)) {
+        // A released court without history (its pair sent to the queue) is as unused as one never taken.
+        const bool noLines =
+            std::all_of(court.lines.begin(), court.lines.end(), [](int line) { return line == 0; });
+        if (!usedByTournament(court) || (court.state == kNotInUse && noLines)) {
             continue;
         }
         BoardRow row;
@@ -184,6 +187,8 @@ bool backInService(store::Action& action, int slot, int court) {
     }
     std::optional<CourtRecord> record = readCourt(action, slot, court);
     if (record && returnToService(*record, pool)) {
+        // Its pair plays on: the court stays this tournament's, not free for the others.
+        pool.set(court, PoolState::InUse);
         writeCourt(action, slot, *record);
     } else {
         returnToService(pool, court);
@@ -257,8 +262,8 @@ PairMove movePair(store::Action& action, int slot, int court, CourtEnd atEnd, Co
             writePool(action, pool);
             move.poolChanged = true;
         }
-        tellLine(action, slot, move.pair.first, " ", lastEnd);
-        tellLine(action, slot, move.pair.second, " ", lastEnd);
+        tellLine(action, slot, move.pair.first, "0", lastEnd);
+        tellLine(action, slot, move.pair.second, "0", lastEnd);
     } else {
         if (!moveFromQueue(*record, atEnd, layout, queue)) {
             return move;

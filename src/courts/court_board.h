@@ -38,7 +38,8 @@ struct BoardRow {
     std::string third;   // two-pair: the history
 };
 
-// The rows of the courts this tournament uses among `records` (in court order), at most ten.
+// The rows of the courts this tournament uses among `records` (in court order), at most ten. A court in
+// state "  " is shown only while it holds a line (its history).
 std::vector<BoardRow> boardRows(const std::vector<CourtRecord>& records, CourtLayout layout);
 // The queued line numbers, each followed by a space.
 std::string queueShown(const CourtQueue& queue);
@@ -62,8 +63,9 @@ enum class PoolChoice { Pending, Unavailable };
 bool takePending(store::Action& action, int slot, int court, CourtRange range, CourtLayout layout);
 // Court c from the list set out of service. False for a court that is not available.
 bool takeUnavailable(store::Action& action, int court);
-// An unavailable court taken back: pool Available and this tournament's "$" state back to busy. Refused
-// (false, nothing written) while another tournament has the court in play.
+// An unavailable court taken back: pool Available; a court of this tournament marked "$" goes back to busy
+// and stays in use (pool InUse) while its pair plays. Refused (false, nothing written) while another
+// tournament has the court in play.
 bool backInService(store::Action& action, int slot, int court);
 // "Busy Cts": every court of the range that neither this tournament has a record of nor another
 // tournament uses goes out of service. A court in use stays as it is.
@@ -96,7 +98,8 @@ std::string_view endLetter(CourtLayout layout, CourtEnd end);
 
 // The pair at `end` of court c goes to the front of the queue, or, when the end is empty, the queue's
 // front pair comes onto it. The pair's team records are told the court: its label and the end ("H",
-// "F"; " " on a one-pair court) when it goes on, none (" ") and `lastEnd` when it goes off.
+// "F"; " " on a one-pair court) when it goes on, no court ("0", as the line file writes it) and `lastEnd`
+// when it goes off.
 PairMove movePair(store::Action& action, int slot, int court, CourtEnd end, CourtLayout layout,
                   const std::string& lastEnd, int& stage);
 

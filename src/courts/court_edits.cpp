@@ -33,8 +33,9 @@ std::optional<std::vector<std::string>> editedPieces(std::string_view text) {
     part.erase(std::remove(part.begin(), part.end(), '\r'), part.end());
     std::replace(part.begin(), part.end(), '\n', ' ');
     part = store::trim(part);
+    // A list without its end mark ends where it stops.
     if (part.empty() || part.back() != '*') {
-        part += "*";
+        part += part.empty() || part.back() == '#' ? "*" : "#*";
     }
     std::vector<std::string> pieces = store::splitFields(part);
     const auto star = std::find_if(pieces.begin(), pieces.end(),

@@ -551,10 +551,36 @@ void QtHost::placeControls(Window& window) {
         }
         view->fresh = false;
     }
+    // The members of a control array (a chart column's boxes) share the smallest font any of them needed,
+    // so they read alike: one member placed again places them all.
+    std::unordered_map<std::string_view, std::vector<ControlView*>> arrays;
+    for (auto& view : window.views) {
+        if (view->control->index >= 0) {
+            arrays[view->control->name].push_back(view.get());
+        }
+    }
+    for (auto& [name, members] : arrays) {
+        if (std::any_of(members.begin(), members.end(), [](const ControlView* v) { return v->place; })) {
+            for (ControlView* member : members) {
+                member->place = true;
+            }
+        } else {
+            members.clear();
+        }
+    }
     for (auto& view : window.views) {
         if (view->place) {
             view->place = false;
             placeControl(*view);
+        }
+    }
+    for (const auto& [name, members] : arrays) {
+        double smallest = window.zoom;
+        for (const ControlView* member : members) {
+            smallest = std::min(smallest, member->fontFactor);
+        }
+        for (ControlView* member : members) {
+            setFontFactor(*member, smallest);
         }
     }
 }
@@ -612,8 +638,12 @@ int QtHost::roomToTheRight(const ControlView& view, const QRect& rect) const {
             continue;
         }
         const QRect theirs = pixelRect(window, QRect(c.left, c.top, c.width, c.height));
+        if (theirs.contains(rect) && c.kind == ControlKind::Picture) {
+            // A drawing around the control fits its lines to the control's size.
+            return rect.width();
+        }
         if (theirs.contains(rect)) {
-            // A frame or picture around the control: it stays inside.
+            // A frame around the control: it stays inside.
             limit = std::min(limit, theirs.right() + 1);
         } else if (theirs.left() >= rect.left() && theirs.top() <= rect.bottom() &&
                    theirs.bottom() >= rect.top()) {

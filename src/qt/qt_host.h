@@ -68,7 +68,8 @@ private:
     void placeControls(Window& window);
     void placeControl(ControlView& view);
     QRect pixelRect(const Window& window, const QRect& twips) const;
-    // The widest a control at `rect` may grow before it meets another control or its window's edge.
+    // The widest a control at `rect` may grow before it meets another control, the edge of its frame or its
+    // window; a control on a drawing keeps its width.
     int roomToTheRight(const ControlView& view, const QRect& rect) const;
     void setFontFactor(ControlView& view, double factor);
     void refreshMenus(Window& window);

@@ -52,7 +52,7 @@ bool allDigits(const std::string& text) {
            std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
-// The lines of the pieces; a blank piece is 0 where `blankAllowed` says so.
+// The lines of the pieces; a blank piece among the first `blanksBefore` is 0 (an empty pair field).
 std::optional<std::vector<int>> piecesAsLines(const std::vector<std::string>& pieces,
                                               std::size_t blanksBefore, const LinePlaces& places,
                                               std::string& refusal) {
@@ -62,6 +62,10 @@ std::optional<std::vector<int>> piecesAsLines(const std::vector<std::string>& pi
         if (piece.empty() && i < blanksBefore) {
             lines.push_back(0);
             continue;
+        }
+        if (piece.empty()) {
+            refusal = refused("A line number is missing");
+            return std::nullopt;
         }
         if (!allDigits(piece)) {
             refusal = refused("\"" + piece + "\" is not a line number");

@@ -14,6 +14,7 @@
 #include "charts/chart_form.h"
 #include "courts/court_board_form.h"
 #include "demo_script.h"
+#include "grid/grid_form.h"
 #include "players/player_csv.h"
 #include "players/players_form.h"
 #include "qt/host.h"
@@ -110,6 +111,7 @@ void registerWindows(app::Hub& hub) {
     setup::registerSetupWindows(hub);
     players::registerPlayersWindows(hub);
     charts::registerChartWindows(hub);
+    grid::registerGridWindows(hub);
     courts::registerCourtWindows(hub);
 }
 

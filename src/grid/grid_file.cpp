@@ -12,7 +12,6 @@ namespace tallyvex::grid {
 
 namespace {
 
-
 bool validTeams(int teams) {
     return teams >= 1 && teams <= kMaxTeams;
 }
@@ -23,7 +22,7 @@ std::string recordBytes(int teams, std::string_view text) {
     const std::size_t length = gridRecordLength(teams);
     if (bytes.size() > length) {
         throw store::Error("Grid text of " + std::to_string(text.size()) + " characters does not fit a " +
-                        std::to_string(length) + "-byte record");
+                           std::to_string(length) + "-byte record");
     }
     bytes.resize(length, '\0');
     return bytes;
@@ -66,7 +65,8 @@ bool writeGrid(store::Action& action, int slot, int teams) {
 
 void writeGridRow(store::Action& action, int slot, int teams, int record, const std::vector<int>& fields) {
     if (!validTeams(teams) || record < 1 || record > teams) {
-        throw store::Error("Grid record " + std::to_string(record) + " of " + std::to_string(teams) + " lines");
+        throw store::Error("Grid record " + std::to_string(record) + " of " + std::to_string(teams) +
+                           " lines");
     }
     const std::string bytes = recordBytes(teams, gridRowText(teams, fields));
     std::string file = action.readBytes(gridFileName(slot)).value_or("");

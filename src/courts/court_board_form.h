@@ -6,6 +6,7 @@
 // history, corrects line numbers by hand and prints court cards.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 

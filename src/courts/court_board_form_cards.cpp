@@ -62,9 +62,8 @@ void CourtBoardForm::printInitialCards() {
         return;
     }
     InitialCards cards;
-    if (!m_hub.runUnstagedAction(kCourtCardPrintingError, [&](store::Action& action) {
-            cards = readInitialCards(action, m_slot);
-        })) {
+    if (!m_hub.runUnstagedAction(kCourtCardPrintingError,
+                                 [&](store::Action& action) { cards = readInitialCards(action, m_slot); })) {
         return;
     }
     if (!cards.withNames) {

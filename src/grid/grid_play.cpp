@@ -228,6 +228,7 @@ std::vector<Placement> servePendingCourts(store::Action& action, const GridTourn
     if (!queue) {
         return placed;
     }
+    const Grid grid = readGrid(action, t.slot, t.teams);
     for (int c = 1; c <= courts::kMaxCourt && !queue->lines.empty(); ++c) {
         std::optional<courts::CourtRecord> court = courts::readCourt(action, t.slot, c);
         if (!court || court->state.size() < 2) {
@@ -248,6 +249,8 @@ std::vector<Placement> servePendingCourts(store::Action& action, const GridTourn
                 std::vector<std::string> fields = tournament::readTeamFields(action, t.slot, line + 1);
                 fields.resize(tournament::kTeamFieldCount);
                 fields[tournament::kTeamNames] = store::trim(fields[tournament::kTeamNames]);
+                // The round the pair plays, for its card.
+                fields[tournament::kTeamRound] = std::to_string(roundOf(grid, pair.first, pair.second));
                 fields[tournament::kTeamCourt] = court->label;
                 fields[tournament::kTeamEnd] = foot ? "F" : "H";
                 tournament::writeTeamRecord(action, t.slot, line + 1, fields, tournament::RecordEnd::Closed);

@@ -76,7 +76,8 @@ struct Placement {
 
 // Serves the queue onto this tournament's pending courts: a court the director made pending waits for the
 // next pair from the queue, so each pending end, in court order (head before foot), takes the front pair.
-// The lines are told their court and end ("H", "F") as the court board tells them. Courts that are not
+// The lines are told their court and end ("H", "F") as the court board tells them, and the round of the
+// match for its card. Courts that are not
 // pending are never taken: the grid gives no court of the pool itself.
 std::vector<Placement> servePendingCourts(store::Action& action, const GridTournament& t);
 

@@ -104,6 +104,110 @@ click cmdSort
 answer Yes
 click cmdPrnt
 tick
+# Slot 2 played to the end on its grid: five rounds of four matches, the games of each pair typed in its
+# cell; a finished pair's court goes back to the pool and the next round's pairs wait on the queue.
+menu itmChart
+expect window frmGrid
+# Round 1
+click txtGrd(6)
+set txtGm(0) "2"
+set txtGm(1) "1"
+click cmdGo
+click txtGrd(20)
+set txtGm(0) "3"
+set txtGm(1) "0"
+click cmdGo
+click txtGrd(34)
+set txtGm(0) "1.5"
+set txtGm(1) "1.5"
+click cmdGo
+click txtGrd(48)
+set txtGm(0) "0"
+set txtGm(1) "2"
+click cmdGo
+expect lblLeft caption "Round 2: 4 matches to play"
+# Round 2
+click txtGrd(4)
+set txtGm(0) "2.5"
+set txtGm(1) "0.5"
+click cmdGo
+click txtGrd(13)
+set txtGm(0) "1"
+set txtGm(1) "2"
+click cmdGo
+click txtGrd(32)
+set txtGm(0) "2"
+set txtGm(1) "0"
+click cmdGo
+click txtGrd(41)
+set txtGm(0) "0.5"
+set txtGm(1) "2.5"
+click cmdGo
+# Round 3
+click txtGrd(3)
+set txtGm(0) "1"
+set txtGm(1) "1"
+click cmdGo
+click txtGrd(10)
+set txtGm(0) "3"
+set txtGm(1) "0"
+click cmdGo
+click txtGrd(17)
+set txtGm(0) "0"
+set txtGm(1) "3"
+click cmdGo
+click txtGrd(24)
+set txtGm(0) "2"
+set txtGm(1) "1"
+click cmdGo
+# Round 4
+click txtGrd(2)
+set txtGm(0) "1.5"
+set txtGm(1) "0.5"
+click cmdGo
+click txtGrd(11)
+set txtGm(0) "2"
+set txtGm(1) "1"
+click cmdGo
+click txtGrd(16)
+set txtGm(0) "3"
+set txtGm(1) "0"
+click cmdGo
+click txtGrd(25)
+set txtGm(0) "1.5"
+set txtGm(1) "1.5"
+click cmdGo
+# Round 5
+click txtGrd(1)
+set txtGm(0) "0"
+set txtGm(1) "2"
+click cmdGo
+click txtGrd(8)
+set txtGm(0) "2.5"
+set txtGm(1) "0.5"
+click cmdGo
+click txtGrd(18)
+set txtGm(0) "1"
+set txtGm(1) "2"
+click cmdGo
+click txtGrd(27)
+set txtGm(0) "2"
+set txtGm(1) "0"
+click cmdGo
+expect lblMsg caption "Tournament Over"
+# Round 6 is beyond the five rounds of this tournament.
+click txtGrd(0)
+set txtGm(0) "2"
+set txtGm(1) "1"
+click cmdGo
+expect msgbox "Round Not Played in this Tournament"
+# The grid on the transcript, then its three print-outs: the schedule (also appended to Schedule.txt),
+# the win/loss chart and the finalists.
+dump
+click cmdSched
+click cmdWinLoss
+click cmdFinal
+tick
 menu itmStatus
 expect window frmSelect
 menu itmExit

@@ -18,6 +18,9 @@ constexpr int kChartNamesWidth = 18;
 constexpr int kChartFirstCell = 25;
 constexpr int kCellWidth = 4;
 constexpr int kFinalistsColumns = 64;
+constexpr int kFinalistsRows = 34;
+constexpr int kMinChartColumns = 60;
+constexpr int kChartSpareRows = 6;
 
 using Cells = std::vector<std::pair<int, std::string>>;
 
@@ -131,8 +134,10 @@ std::string winLossCell(const Grid& grid, int rowLine, int columnLine) {
 print::PrintJob winLossPrint(const GridPrintValues& values) {
     print::PrintJob job{std::string(kWinLossJob)};
     const int teams = values.grid.teams;
-    job.setDesign(
-        {print::PageDesign::Placement::Fit, std::max(kScheduleColumns, kChartFirstCell + 4 * teams), 0});
+    // The chart's columns fill the page's width; its rows spread over the upper part of the page.
+    job.setDesign({print::PageDesign::Placement::Fit,
+                   std::max(kMinChartColumns, kChartFirstCell + kCellWidth * teams + 1),
+                   2 * (teams + 3) + kChartSpareRows});
     printRow(job, {{10, values.number}, {20, "Win/Loss Chart"}});
     printRow(job, {{30, "(opponent line #'s)"}});
     Cells heading = {{3, "Names"}, {22, "Ln#"}};
@@ -156,7 +161,7 @@ print::PrintJob winLossPrint(const GridPrintValues& values) {
 print::PrintJob finalistsPrint(const GridPrintValues& values, const std::vector<RankedLine>& finalists,
                                std::string_view date) {
     print::PrintJob job{std::string(kFinalistsJob)};
-    job.setDesign({print::PageDesign::Placement::Fit, kFinalistsColumns, 0});
+    job.setDesign({print::PageDesign::Placement::Fit, kFinalistsColumns, kFinalistsRows});
     job.printLine("Date:  " + std::string(date));
     job.printLine("TOP 8 ROUND ROBIN FINALISTS             ");
     job.printLine();

@@ -66,7 +66,7 @@ std::string pdfBytes(const print::PrintJob& job);
 
 // Mirrors an app that another host drives (the script runner) in real widgets, so that a script also
 // exercises the renderer: every window the app opens is built, and refresh() redraws the widgets from their
-// models and checks that they show what the models hold. Needs a QApplication.
+// models and checks that they show what the models hold, every shown caption whole. Needs a QApplication.
 class WidgetMirror {
 public:
     virtual ~WidgetMirror() = default;

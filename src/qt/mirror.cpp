@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <stdexcept>
 
+#include "qt/caption_fit.h"
 #include "qt/convert.h"
 #include "qt/host.h"
 #include "qt/qt_host.h"
@@ -38,6 +39,9 @@ private:
         }
         if (widget->isEnabled() != c.enabled && c.visible) {
             fail(form, c, c.enabled ? "is disabled" : "is enabled");
+        }
+        if (c.visible && !captionFits(*widget, widget->size())) {
+            fail(form, c, "cuts its caption \"" + c.text + "\"");
         }
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
             if (edit->text() != editText(c.text)) {

@@ -136,7 +136,8 @@ void GridForm::draw(const GridView& view) {
                 cell->backColor = kPlayedColor;
             } else {
                 cell->text = value > 0 ? std::to_string(value) : "";
-                cell->backColor = value == m_currentRound ? ui::colors::kYellow : ui::colors::kWhite;
+                const bool inPlay = value == m_currentRound && m_currentRound <= m_rounds;
+                cell->backColor = inPlay ? ui::colors::kYellow : ui::colors::kWhite;
             }
             cell->tip = std::to_string(rowLine) + " - " + std::to_string(columnLine) + ": " + cell->text;
         }

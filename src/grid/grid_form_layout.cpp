@@ -16,7 +16,7 @@ using ui::ControlKind;
 constexpr int kRowsTop = 900;
 constexpr int kRowHeight = 255;
 constexpr int kWinsLeft = 120;
-constexpr int kCourtLeft = 620;
+constexpr int kCourtLeft = 560;
 constexpr int kNamesLeft = 1050;
 constexpr int kNamesWidth = 3050;
 constexpr int kLineLeft = 4150;
@@ -44,9 +44,9 @@ void GridForm::addControls() {
     m_title = &add(ControlKind::Label, "lblTitle", -1, "", 120, 60, 2400, 285);
     m_title->bold = true;
     add(ControlKind::Label, "lblHead", -1, texts::kHeading, 2600, 60, 5400, 285);
-    add(ControlKind::Label, "lblHdr", -1, texts::kLineHeader, kWinsLeft, kRowsTop - 300, kCellsLeft - 200,
-        255)
-        .fontSize = kRowFont;
+    ui::Control& header = add(ControlKind::Label, "lblHdr", -1, texts::kLineHeader, kWinsLeft, kRowsTop - 300,
+                              kCellsLeft - 200, 255);
+    header.fontSize = kRowFont;
     add(ControlKind::Label, "lblOpp", -1, texts::kOpponents, kCellsLeft, kRowsTop - 560, 2400, 240).fontSize =
         kRowFont;
 

@@ -150,7 +150,7 @@ bool inPlayElsewhere(store::Action& action, int slot, int court) {
 
 bool takePending(store::Action& action, int slot, int court, CourtRange range, CourtLayout layout) {
     CourtPool pool = readPool(action);
-    if (pool.state(court) != PoolState::Available) {
+    if (pool.state(court) != PoolState::Available || inPlayElsewhere(action, slot, court)) {
         return false;
     }
     std::optional<CourtRecord> record;

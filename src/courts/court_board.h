@@ -59,7 +59,7 @@ bool inPlayElsewhere(store::Action& action, int slot, int court);
 enum class PoolChoice { Pending, Unavailable };
 // Court c from the list taken pending for this tournament: an existing record labelled c in state "  " keeps
 // its other fields (history included), else record c is written new. Returns false (nothing written) for a
-// court that is not in the pool as available.
+// court that is not in the pool as available or that another tournament has in play.
 bool takePending(store::Action& action, int slot, int court, CourtRange range, CourtLayout layout);
 // Court c from the list set out of service. False for a court that is not available.
 bool takeUnavailable(store::Action& action, int court);

@@ -211,7 +211,7 @@ void CourtBoardForm::pickPool() {
             back = backInService(action, m_slot, court);
         });
         if (!back) {
-            m_hub.services().messageBox(kStillInPlay);
+            m_hub.services().messageBox("Court " + entry.substr(0, 2) + kInPlayElsewhere);
         }
     } else if (entry[4] == 'a') {
         const ui::Answer answer = m_hub.services().messageBox(kPendingQuestion, ui::Buttons::YesNoCancel);
@@ -221,7 +221,9 @@ void CourtBoardForm::pickPool() {
                 stage = 1;
                 taken = takePending(action, m_slot, court, m_range, m_layout);
             });
-            if (taken && (m_firstShown == 0 || court < m_firstShown)) {
+            if (!taken) {
+                m_hub.services().messageBox("Court " + entry.substr(0, 2) + kInPlayElsewhere);
+            } else if (m_firstShown == 0 || court < m_firstShown) {
                 m_firstShown = court;
                 m_lastScroll = court;
                 m_scroll->value = court;

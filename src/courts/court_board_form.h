@@ -31,7 +31,7 @@ inline constexpr const char* kPoolError = "Courts Pool Error ";
 inline constexpr const char* kEditError = "Courts Edit Error ";
 inline constexpr const char* kPendingQuestion =
     "Click Yes to Set Court Pending \nClick No to Set Court Unavailable";
-inline constexpr const char* kStillInPlay = "Court is in play in another tournament.\nIt stays Unavailable.";
+inline constexpr const char* kInPlayElsewhere = " is in play in another tournament.";
 }  // namespace texts
 
 class CourtBoardForm : public ui::Form {

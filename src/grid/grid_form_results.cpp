@@ -5,8 +5,6 @@
 
 #include "app/hub.h"
 #include "app/registry.h"
-#include "app/shared_menus.h"
-#include "courts/card_message.h"
 #include "courts/court_files.h"
 #include "grid/grid_file.h"
 #include "grid/grid_form.h"
@@ -49,7 +47,6 @@ void GridForm::enterGames() {
     const std::optional<int> code = typedResult(m_games[0]->text, m_games[1]->text);
     Refusal refusal = Refusal::None;
     ResultOutcome outcome{false, {}, m_currentRound};
-    std::vector<courts::CardPair> cards;
     const bool done = m_hub.runAction(texts::kWinLossError, [&](store::Action& action, int& stage) {
         stage = 1;
         const std::optional<courts::CourtQueue> queue = courts::readQueue(action, m_slot);
@@ -77,15 +74,6 @@ void GridForm::enterGames() {
         if (outcome.currentRound != m_currentRound) {
             app::writeSlotField(action, m_slot, app::kCurrentRound, std::to_string(outcome.currentRound));
         }
-        stage = 6;
-        for (const Placement& p : servePendingCourts(action, t)) {
-            const auto line = [&](int number) {
-                return number == 0
-                           ? courts::CardLine{}
-                           : courts::cardLine(number, tournament::readTeamFields(action, m_slot, number + 1));
-            };
-            cards.push_back({line(p.pair.first), line(p.pair.second)});
-        }
     });
     if (!done) {
         return;
@@ -110,19 +98,6 @@ void GridForm::enterGames() {
     GridView view;
     if (readView(view, false)) {
         draw(view);
-    }
-    if (!cards.empty() && !m_hub.printerOff()) {
-        // An unreadable message file is reported; the cards still go out, without the message.
-        std::vector<std::string> message;
-        m_hub.runUnstagedAction(courts::kCourtCardPrintingError, [&message](store::Action& action) {
-            message = courts::readCardMessage(action);
-        });
-        const app::SelectedTournament& selected = m_hub.selected();
-        const courts::CardHeading heading{
-            selected.number, m_hub.services().now().date(), message,
-            static_cast<std::uint32_t>(store::fieldInt(selected.consolationColor))};
-        app::printFromWindow(*this, m_hub, courts::courtCards(heading, cards),
-                             courts::kCourtCardPrintingError);
     }
 }
 

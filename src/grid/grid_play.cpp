@@ -222,50 +222,6 @@ ResultOutcome recordResult(store::Action& action, const GridTournament& t, int c
     return outcome;
 }
 
-std::vector<Placement> servePendingCourts(store::Action& action, const GridTournament& t) {
-    std::vector<Placement> placed;
-    std::optional<courts::CourtQueue> queue = courts::readQueue(action, t.slot);
-    if (!queue) {
-        return placed;
-    }
-    const Grid grid = readGrid(action, t.slot, t.teams);
-    for (int c = 1; c <= courts::kMaxCourt && !queue->lines.empty(); ++c) {
-        std::optional<courts::CourtRecord> court = courts::readCourt(action, t.slot, c);
-        if (!court || court->state.size() < 2) {
-            continue;
-        }
-        for (const courts::CourtEnd end : {courts::CourtEnd::Head, courts::CourtEnd::Foot}) {
-            const bool foot = end == courts::CourtEnd::Foot;
-            if (court->state[foot ? 1 : 0] != 'P' || (foot && t.layout == courts::CourtLayout::OnePair) ||
-                !courts::moveFromQueue(*court, end, t.layout, *queue)) {
-                continue;
-            }
-            const courts::LinePair pair = courts::pairAt(*court, end);
-            placed.push_back({c, court->label, end, pair});
-            for (const int line : {pair.first, pair.second}) {
-                if (line == 0) {
-                    continue;
-                }
-                std::vector<std::string> fields = tournament::readTeamFields(action, t.slot, line + 1);
-                fields.resize(tournament::kTeamFieldCount);
-                fields[tournament::kTeamNames] = store::trim(fields[tournament::kTeamNames]);
-                // The round the pair plays, for its card.
-                fields[tournament::kTeamRound] = std::to_string(roundOf(grid, pair.first, pair.second));
-                fields[tournament::kTeamCourt] = court->label;
-                fields[tournament::kTeamEnd] = foot ? "F" : "H";
-                tournament::writeTeamRecord(action, t.slot, line + 1, fields, tournament::RecordEnd::Closed);
-            }
-        }
-        if (!placed.empty() && placed.back().court == c) {
-            courts::writeCourt(action, t.slot, *court);
-        }
-    }
-    if (!placed.empty()) {
-        courts::writeQueue(action, t.slot, *queue);
-    }
-    return placed;
-}
-
 void changeResult(store::Action& action, const GridTournament& t, int rowLine, int columnLine, int code) {
     Grid grid = readGrid(action, t.slot, t.teams);
     if (matchValue(grid, rowLine, columnLine) > 0) {

@@ -66,21 +66,6 @@ struct ResultOutcome {
 ResultOutcome recordResult(store::Action& action, const GridTournament& t, int current, int rowLine,
                            int columnLine, int code, int& stage);
 
-// A pair the grid put on a court.
-struct Placement {
-    int court = 0;
-    std::string label;  // the court's label, as its record holds it
-    courts::CourtEnd end = courts::CourtEnd::Head;
-    courts::LinePair pair;
-};
-
-// Serves the queue onto this tournament's pending courts: a court the director made pending waits for the
-// next pair from the queue, so each pending end, in court order (head before foot), takes the front pair.
-// The lines are told their court and end ("H", "F") as the court board tells them, and the round of the
-// match for its card. Courts that are not
-// pending are never taken: the grid gives no court of the pool itself.
-std::vector<Placement> servePendingCourts(store::Action& action, const GridTournament& t);
-
 // Changes a stored result: only the games change; the court, the queue and the rounds stay as they are,
 // since the match was already counted when its first result went in.
 void changeResult(store::Action& action, const GridTournament& t, int rowLine, int columnLine, int code);

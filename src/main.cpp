@@ -14,7 +14,10 @@
 #include "charts/chart_form.h"
 #include "courts/court_board_form.h"
 #include "demo_script.h"
+#include "fees/fees_form.h"
+#include "forms/registration_form.h"
 #include "grid/grid_form.h"
+#include "help/help_form.h"
 #include "players/player_csv.h"
 #include "players/players_form.h"
 #include "qt/host.h"
@@ -105,14 +108,35 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+// The files shipped with the program (help texts, forms): "share" beside the executable in the build tree,
+// ../share/tallyvex beside an installed one.
+fs::path shippedFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return {};
+    }
+    const fs::path folder = executable.parent_path();
+    for (const fs::path& candidate : {folder / "share", folder.parent_path() / "share" / "tallyvex"}) {
+        if (fs::is_directory(candidate, error)) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
 // Every window of the program; later registrations replace the stand-ins of earlier ones.
 void registerWindows(app::Hub& hub) {
+    hub.setShippedFolder(shippedFolder());
     app::registerAppWindows(hub);
     setup::registerSetupWindows(hub);
     players::registerPlayersWindows(hub);
     charts::registerChartWindows(hub);
     grid::registerGridWindows(hub);
     courts::registerCourtWindows(hub);
+    fees::registerFeesWindows(hub);
+    forms::registerRegistrationWindows(hub);
+    help::registerHelpWindows(hub);
 }
 
 std::unique_ptr<ui::App> makeHub(ui::Services& services, const store::DataDir& dir) {

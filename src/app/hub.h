@@ -2,6 +2,7 @@
 // The running Tallyvex program: the windows, the selected tournament's values that the selection window
 // keeps for the whole run, and the few values that other windows hand each other through it.
 
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -54,6 +55,11 @@ public:
     const CourtRelease& courtRelease() const { return m_courtRelease; }
     void setCourtRelease(CourtRelease release) { m_courtRelease = std::move(release); }
 
+    // The folder of the files shipped with the program (help texts, forms), beside the executable; empty
+    // when the program runs without them.
+    const std::filesystem::path& shippedFolder() const { return m_shippedFolder; }
+    void setShippedFolder(std::filesystem::path folder) { m_shippedFolder = std::move(folder); }
+
     // Opens the help viewer on top of the shown window with a help file of the data folder.
     void openHelp(std::string fileName);
     // The help file the viewer shows.
@@ -64,6 +70,7 @@ private:
     bool m_setupDeleteMode = false;
     CourtRelease m_courtRelease;
     std::string m_helpFile;
+    std::filesystem::path m_shippedFolder;
 };
 
 // Registers the windows of this library under their names: frmSplash, frmSelect and the stand-ins that

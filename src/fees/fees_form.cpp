@@ -95,7 +95,7 @@ void FeesForm::load() {
         for (std::size_t i = 0; i < values.size(); ++i) {
             m_boxes[kFirstMoneyBox + i]->text = currency(values[i]);
         }
-        compute(false);
+        compute(Save::None);
     } else {
         m_data = FeesData{};
         m_data.texts = {t.location,
@@ -121,7 +121,7 @@ Prizes FeesForm::prizes() const {
     return m_data.mode == PrizeMode::Default ? m_defaults : m_data.amounts;
 }
 
-bool FeesForm::compute(bool save) {
+bool FeesForm::compute(Save save) {
     const Totals totals = totalsOf(m_data.money);
     const std::array<Cents, 4> shown = {totals.subTotal1, totals.subTotal2, totals.subTotal3,
                                         totals.prizeMoney};
@@ -143,7 +143,7 @@ bool FeesForm::compute(bool save) {
                                                      : Adjustment::None;
     }
     showPrizes();
-    return !save || this->save();
+    return save == Save::None || this->save(save == Save::Printing);
 }
 
 void FeesForm::showPrizes() {
@@ -158,13 +158,18 @@ void FeesForm::showPrizes() {
     }
 }
 
-bool FeesForm::save() {
-    // A split that hands out more than the total is never written.
+bool FeesForm::save(bool printing) {
+    FeesData data = m_data;
+    // A split that hands out more than the total is never written: Print/Save refuses it, and a save on
+    // leaving a money box keeps the money with the default shares, which are adjusted again on opening.
     if (sumOf(prizes()) > distributable(prizeMoney())) {
-        m_hub.services().messageBox(texts::kPrizesExceed);
-        return false;
+        if (printing || m_data.mode == PrizeMode::Manual) {
+            m_hub.services().messageBox(texts::kPrizesExceed);
+            return false;
+        }
+        data.mode = PrizeMode::Default;
+        data.amounts = {};
     }
-    const FeesData data = m_data;
     return m_hub.runAction(texts::kSaveError, [this, &data](store::Action& action, int& stage) {
         stage = 1;
         writeFees(action, m_slot, data);
@@ -176,7 +181,7 @@ void FeesForm::printSave() {
         m_hub.services().messageBox(texts::kInsufficient);
         return;
     }
-    if (!compute(true)) {
+    if (!compute(Save::Printing)) {
         return;
     }
     const std::vector<PrizePlace> places = m_places;

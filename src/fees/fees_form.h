@@ -68,11 +68,12 @@ private:
     std::optional<Cents> takeAmount(const std::string& text);
 
     // --- computing, saving and printing (fees_form.cpp)
-    // Shows the totals and prizes; with `save`, writes the fees file. False when the prizes hand out more
-    // than the total (nothing is written) or the save failed.
-    bool compute(bool save);
+    enum class Save { None, Leaving, Printing };
+    // Shows the totals and prizes, then saves the fees file unless `save` is None. False when the save was
+    // refused (prizes above the total) or failed.
+    bool compute(Save save);
     void showPrizes();
-    bool save();
+    bool save(bool printing);
     void printSave();
     // Asked before a Tool button leaves: false keeps the window.
     bool mayLeave();

@@ -11,11 +11,6 @@ namespace {
 using ui::Event;
 using ui::EventArgs;
 
-bool keepsText(int keyCode) {
-    return keyCode == ui::keys::kEnter || keyCode == ui::keys::kTab || keyCode == ui::keys::kHome ||
-           keyCode == ui::keys::kEnd;
-}
-
 }  // namespace
 
 void FeesForm::addInputHandlers() {
@@ -25,13 +20,16 @@ void FeesForm::addInputHandlers() {
             m_focusText = e.control->text;
             m_justFocused = true;
         });
-        on(Event::KeyDown, name, [this, prizes](EventArgs& e) {
+        on(Event::KeyDown, name, [](EventArgs& e) {
             if (e.keyCode == ui::keys::kEnter) {
                 e.keyCode = 0;
-                return;
             }
+        });
+        // The first character typed after the box gains the focus replaces its text; moves (Home, End) and
+        // Tab type no character and keep it.
+        on(Event::KeyPress, name, [this, prizes](EventArgs& e) {
             const bool replaces = prizes || e.index >= kFirstMoneyBox;
-            if (m_justFocused && replaces && !keepsText(e.keyCode)) {
+            if (m_justFocused && replaces && e.keyChar != "\r") {
                 e.control->text.clear();
                 e.control->selStart = 0;
                 e.control->selLength = 0;
@@ -107,7 +105,7 @@ void FeesForm::leaveMoney(int box) {
     if (ui::MenuItem* item = findMenuItem("itmSetPrz")) {
         item->checked = false;
     }
-    compute(true);
+    compute(Save::Leaving);
 }
 
 void FeesForm::leavePrize(int place) {
@@ -149,7 +147,7 @@ void FeesForm::togglePrizeMode() {
         m_data.amounts = {};
         item->checked = false;
         m_message->text = texts::kMessages;
-        compute(m_money);
+        compute(m_money ? Save::Leaving : Save::None);
         return;
     }
     m_data.mode = PrizeMode::Manual;

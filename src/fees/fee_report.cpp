@@ -13,10 +13,10 @@ constexpr int kTop = 800;
 constexpr int kLineStep = 300;
 constexpr int kValueColumn = 40;
 constexpr std::array<int, 4> kPrizeColumns = {30, 40, 50, 60};
-constexpr int kPlaceLineColumn = 16;
-constexpr int kPlaceNamesColumn = 24;
+constexpr int kPlaceLineColumn = 20;
+constexpr int kPlaceNamesColumn = 28;
 constexpr int kPlacePrizeColumn = 60;
-constexpr std::size_t kPlaceNamesWidth = 34;
+constexpr std::size_t kPlaceNamesWidth = 30;
 // The widest line ends near column 72: the page is fitted to that width.
 constexpr int kReportColumns = 74;
 

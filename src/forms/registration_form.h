@@ -22,7 +22,8 @@ inline constexpr const char* kReleaseFormHint =
     "Right-click on ReleaseForm when Displayed \n"
     "then Click OPEN to display PDF Format \n"
     "then Select Number of Copies wanted and Print.";
-inline constexpr const char* kReleaseFormFilter = "ReleaseForm (*.pdf)|*.pdf)";
+// The pattern is "*.pdf": with a ")" behind it, as the old program wrote it, no dialog lists any file.
+inline constexpr const char* kReleaseFormFilter = "ReleaseForm (*.pdf)|*.pdf";
 inline constexpr const char* kHashInRank = "Rank Contains Invalid '#' Character";
 inline constexpr const char* kRanksTooLong = "Rank IDs Too Long to be Stored: Shorten Them";
 inline constexpr const char* kTooManyForms = "No. of Forms: 999 at most";

@@ -62,7 +62,7 @@ TEST_F(RegistrationFormTest, releaseFormComesFromTheShippedFolderUntilTheDataFol
     click("cmdPrntForm");
     EXPECT_EQ(services.lastMessage(), kReleaseFormHint);
     EXPECT_EQ(services.folders.back(), fs::path(TALLYVEX_SHARE_DIR) / "forms");
-    EXPECT_EQ(services.filters.back(), "ReleaseForm (*.pdf)|*.pdf)");
+    EXPECT_EQ(services.filters.back(), "ReleaseForm (*.pdf)|*.pdf");
     ASSERT_EQ(services.opened.size(), 1u);
     EXPECT_EQ(services.opened.back(), shipped);
 

@@ -23,6 +23,9 @@ constexpr ControlSpec kLayout[] = {
     {ui::ControlKind::Label, "lblPtr", 7140, 6000, 1180, 285},
 };
 
+// Help texts line their columns up with spaces, so they need a fixed-pitch font; 9 points fit 72 columns.
+constexpr const char* kTextFont = "Courier New";
+constexpr double kTextFontSize = 9;
 constexpr const char* kTimer = "Timer1";
 constexpr int kPrintingMs = 6000;
 
@@ -54,6 +57,8 @@ HelpForm::HelpForm(app::Hub& hub) : ui::Form(hub, std::string(app::windows::kHel
     m_lblPtr = &control("lblPtr");
     m_txtHelp->multiLine = true;
     m_txtHelp->readOnly = true;
+    m_txtHelp->fontName = kTextFont;
+    m_txtHelp->fontSize = kTextFontSize;
 
     addMenu("itmPrint", "Print Help");
     addMenu("itmExit", "Exit");

@@ -1,5 +1,6 @@
 #include "fees/fees_form.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/hub.h"

@@ -50,7 +50,6 @@ int rowTop(int row) {
 void FeesForm::addControls() {
     width = 9600;
     height = 7500;
-    add(ControlKind::Label, "lblTitle", -1, texts::kCaption, kTextLabelLeft, 120, 4000, 330).bold = true;
     for (int i = 0; i < kTexts; ++i) {
         add(ControlKind::Label, "lblTxt", i, kBoxCaptions[static_cast<std::size_t>(i)], kTextLabelLeft,
             rowTop(i), kTextBoxLeft - kTextLabelLeft - 60, kRowHeight);

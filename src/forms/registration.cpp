@@ -38,8 +38,8 @@ std::vector<long> RegistrationRun::numbers() const {
 
 RegistrationRun registrationRun(std::string_view formsText, std::string_view lastNoText, bool ascending) {
     RegistrationRun run;
-    run.forms = std::max(store::fieldValue(formsText), 1L);
-    run.first = std::max(store::fieldValue(lastNoText), 1L);
+    run.forms = std::clamp(store::fieldValue(formsText), 1L, kMaxForms);
+    run.first = std::clamp(store::fieldValue(lastNoText), 1L, kMaxRegNo);
     run.ascending = ascending;
     return run;
 }

@@ -34,7 +34,7 @@ struct RegistrationRun {
 };
 
 // The run the boxes ask for: the number of forms (below 1 counts as 1) and the last number shown (0 or
-// empty starts at 1).
+// empty starts at 1), each kept within its limit.
 RegistrationRun registrationRun(std::string_view formsText, std::string_view lastNoText, bool ascending);
 
 struct Heading {

@@ -186,7 +186,6 @@ private:
         }
         Heading heading;
         heading.run = registrationRun(m_txtFrm->text, m_txtRg[k]->text, m_optAsc->checked);
-        heading.run.first = std::min(heading.run.first, kMaxRegNo);
         heading.rankId = m_txtRnk[k]->text;
         heading.lineBlank = m_lnNo->checked;
         heading.tournament = m_textBox->text;

@@ -189,6 +189,10 @@ QString fileDialogFilter(const std::string& filter) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& pattern : patterns) {
             pattern = pattern.trimmed();
+            // A stray closing bracket after a pattern ("*.txt)") is no part of a file name.
+            while (pattern.endsWith(QLatin1Char(')')) && !pattern.contains(QLatin1Char('('))) {
+                pattern.chop(1);
+            }
             // "*.*" means every file, with or without an extension.
             if (pattern == QStringLiteral("*.*")) {
                 pattern = QStringLiteral("*");

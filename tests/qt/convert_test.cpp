@@ -100,6 +100,9 @@ TEST(FileDialogFilter, barSeparatedPairsBecomeQtEntries) {
               QStringLiteral("Results (*.res *.txt);;All files (*)"));
     // A dangling description without patterns is dropped.
     EXPECT_EQ(fileDialogFilter("Data (*.fil)|*.fil|Broken"), QStringLiteral("Data (*.fil)"));
+    // A stray bracket after the pattern still lists the files.
+    EXPECT_EQ(fileDialogFilter("Tournament Result Files (*.txt)|*.txt)"),
+              QStringLiteral("Tournament Result Files (*.txt)"));
 }
 
 TEST(FileDialogFilter, qtFiltersAndEmptyOnesPassThrough) {

@@ -125,7 +125,7 @@ fs::path shippedFolder() {
     return {};
 }
 
-// Every window of the program; later registrations replace the stand-ins of earlier ones.
+// Every window of the program, each registered by its own library.
 void registerWindows(app::Hub& hub) {
     hub.setShippedFolder(shippedFolder());
     app::registerAppWindows(hub);

@@ -1,6 +1,5 @@
 #include "app/hub.h"
 
-#include "app/placeholder_form.h"
 #include "app/select_form.h"
 #include "app/shared_menus.h"
 #include "app/splash_form.h"
@@ -35,7 +34,6 @@ void registerAppWindows(Hub& hub) {
                        [&hub](ui::App&) { return std::make_unique<SplashForm>(hub); });
     hub.registerWindow(std::string(windows::kSelect),
                        [&hub](ui::App&) { return std::make_unique<SelectForm>(hub); });
-    registerPlaceholderWindows(hub);
 }
 
 }  // namespace tallyvex::app

@@ -73,9 +73,8 @@ private:
     std::filesystem::path m_shippedFolder;
 };
 
-// Registers the windows of this library under their names: frmSplash, frmSelect and the stand-ins that
-// later work replaces by registering its own windows under the same names (frmSize, frmPlayers, frmCharts,
-// frmCourts, frmGrid, frmFees, frmReg, frmHelp).
+// Registers the windows of this library under their names: frmSplash and frmSelect. The other windows
+// come from their own libraries.
 void registerAppWindows(Hub& hub);
 
 }  // namespace tallyvex::app

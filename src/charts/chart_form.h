@@ -149,7 +149,7 @@ private:
     ui::Control* m_lblHelp = nullptr;
 };
 
-// Registers frmCharts in place of its stand-in.
+// Registers frmCharts.
 void registerChartWindows(app::Hub& hub);
 
 }  // namespace tallyvex::charts

@@ -106,7 +106,7 @@ private:
     ui::Control* m_cmdSave = nullptr;
 };
 
-// Registers frmCourts in place of its stand-in.
+// Registers frmCourts.
 void registerCourtWindows(app::Hub& hub);
 
 }  // namespace tallyvex::courts

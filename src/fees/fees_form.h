@@ -99,7 +99,7 @@ private:
     ui::Control* m_print = nullptr;
 };
 
-// Registers frmFees in place of its stand-in.
+// Registers frmFees.
 void registerFeesWindows(app::Hub& hub);
 
 }  // namespace tallyvex::fees

@@ -28,7 +28,7 @@ inline constexpr const char* kHashInRank = "Rank Contains Invalid '#' Character"
 inline constexpr const char* kRanksTooLong = "Rank IDs Too Long to be Stored: Shorten Them";
 inline constexpr const char* kTooManyForms = "No. of Forms: 999 at most";
 
-// Registers the window in place of its stand-in.
+// Registers the window.
 void registerRegistrationWindows(app::Hub& hub);
 
 }  // namespace tallyvex::forms

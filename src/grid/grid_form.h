@@ -102,7 +102,7 @@ private:
     ui::Control* m_remaining = nullptr;
 };
 
-// Registers frmGrid in place of its stand-in.
+// Registers frmGrid.
 void registerGridWindows(app::Hub& hub);
 
 }  // namespace tallyvex::grid

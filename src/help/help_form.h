@@ -33,7 +33,7 @@ private:
     ui::Control* m_lblPtr = nullptr;
 };
 
-// Registers the window in place of its stand-in.
+// Registers the window.
 void registerHelpWindows(app::Hub& hub);
 
 }  // namespace tallyvex::help

@@ -144,7 +144,7 @@ private:
     std::array<ui::Control*, 3> m_txtAnalysis{};  // txt(1) to txt(3)
 };
 
-// Registers frmPlayers in place of its stand-in.
+// Registers frmPlayers.
 void registerPlayersWindows(app::Hub& hub);
 
 }  // namespace tallyvex::players

@@ -4,7 +4,7 @@
 
 namespace tallyvex::setup {
 
-// Registers the set-up window "frmSize" (in place of the stand-in) with everything a finished set-up does:
+// Registers the set-up window "frmSize" with everything a finished set-up does:
 // the checks, the tournament's files and its print-outs.
 void registerSetupWindows(app::Hub& hub);
 

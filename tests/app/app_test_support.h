@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "app/hub.h"
+#include "app/shared_menus.h"
 #include "print/print_job.h"
 #include "store/data_dir.h"
 #include "support/failing_file_system.h"
@@ -44,9 +45,40 @@ namespace tallyvex::app::testing {
 
 // A started program on a temporary data folder. Gestures go to the shown window through the form model;
 // closed windows are collected after each gesture, as the hosts do.
+// The other libraries' windows, as far as this library's code reaches them: a main window with the shared
+// menus and tool buttons under each name, and a help viewer on top.
+class MainWindowDouble : public ui::Form {
+public:
+    MainWindowDouble(Hub& hub, std::string_view name) : ui::Form(hub, std::string(name), std::string(name)) {
+        installSharedParts(*this, hub);
+    }
+};
+
+class HelpViewerDouble : public ui::Form {
+public:
+    explicit HelpViewerDouble(Hub& hub) : ui::Form(hub, std::string(windows::kHelp), "Help") {
+        overlay = true;
+        addMenu("itmExit", "Exit");
+        onMenu("itmExit", [this, &hub] { hub.close(*this); });
+    }
+};
+
+inline void registerWindowDoubles(Hub& hub) {
+    for (const std::string_view name : {windows::kSize, windows::kPlayers, windows::kCharts, windows::kCourts,
+                                        windows::kGrid, windows::kFees, windows::kReg}) {
+        hub.registerWindow(std::string(name),
+                           [&hub, name](ui::App&) { return std::make_unique<MainWindowDouble>(hub, name); });
+    }
+    hub.registerWindow(std::string(windows::kHelp),
+                       [&hub](ui::App&) { return std::make_unique<HelpViewerDouble>(hub); });
+}
+
 class HubTest : public ::testing::Test {
 protected:
-    HubTest() { registerAppWindows(hub); }
+    HubTest() {
+        registerAppWindows(hub);
+        registerWindowDoubles(hub);
+    }
 
     // Starts the program and lets the splash timer open the selection window.
     ui::Form& startAtSelection() {

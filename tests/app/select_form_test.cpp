@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/placeholder_form.h"
 #include "app/registry.h"
 #include "app_test_support.h"
 #include "ui/events.h"

@@ -1,5 +1,5 @@
 #pragma once
-// A Services stand-in for tests: message boxes answered from a queue (else the first button) and recorded,
+// A Services double for tests: message boxes answered from a queue (else the first button) and recorded,
 // save dialogs answered from a queue (else cancelled), print jobs kept, a fixed clock.
 
 #include <deque>

@@ -4,6 +4,7 @@
 #include "app/shared_menus.h"
 #include "charts/chart_form.h"
 #include "charts/finalists_report.h"
+#include "fees/fees_file.h"
 #include "players/name_file.h"
 #include "tournament/results_file.h"
 
@@ -16,6 +17,7 @@ void ChartForm::saveResults() {
     const app::SelectedTournament& t = m_hub.selected();
     tournament::ResultsValues values{t.number, t.teams, t.sponsor, t.location, t.type, t.director, {}};
     bool written = false;
+    std::string name;
     const bool done = m_hub.runAction(kWinnerError, [&](store::Action& action, int& stage) {
         stage = 1;
         const Finalists lines = savedFinalists(action, m_slot, m_rounds, m_options.semiFinalFinish);
@@ -28,13 +30,14 @@ void ChartForm::saveResults() {
         values.places = finalistPlayers(lines, players::readNames(action, m_slot));
         stage = 4;
         tournament::writeResults(action, values);
+        name = fees::tournamentName(action, m_slot);
         written = true;
     });
     if (!done || !written) {
         return;
     }
     FinalistsReportValues report{
-        t.number, t.teams, t.type, t.director, {}, t.sponsor, m_options.semiFinalFinish, values.places};
+        t.number, t.teams, t.type, t.director, name, t.sponsor, m_options.semiFinalFinish, values.places};
     app::printFromWindow(*this, m_hub, finalistsReport(report));
 }
 

@@ -63,8 +63,9 @@ print::PrintJob feeReport(const FeesData& data, const Prizes& prizes, const std:
     static constexpr std::array<const char*, kTexts> kTextLabels = {
         "Place/Host",      "Tournament No.",       "Start Date",      "No. of Players",
         "Division & Type", "Tournament Directors", "Tournament Name", "Sponsor"};
+    // The texts as the fees file keeps them: a box may hold more than a record does.
     for (std::size_t i = 0; i < kTextLabels.size(); ++i) {
-        report.line(kTextLabels[i], value(data.texts[i]));
+        report.line(kTextLabels[i], value(store::leftChars(data.texts[i], kValueWidth)));
     }
     const Totals totals = totalsOf(data.money);
     report.line("Tot Fees Collected", money(data.money.fees));

@@ -40,6 +40,10 @@ std::optional<std::vector<std::string>> editedPieces(std::string_view text) {
     std::vector<std::string> pieces = store::splitFields(part);
     const auto star = std::find_if(pieces.begin(), pieces.end(),
                                    [](const std::string& piece) { return store::trim(piece) == "*"; });
+    // An end mark glued to a number ("5*") is no end mark of its own.
+    if (star == pieces.end()) {
+        return std::nullopt;
+    }
     if (std::any_of(star + 1, pieces.end(), [](const std::string& p) { return !store::trim(p).empty(); })) {
         return std::nullopt;
     }

@@ -50,6 +50,7 @@ TEST(CourtEditor, checksTheWholeEditBeforeAnythingIsWritten) {
         {"no end mark ends the list", CourtLayout::OnePair, head + "5#6#1#2", true, {5, 6, 1, 2}, ""},
         {"a line break alone", CourtLayout::OnePair, head + "5#6#\n", true, {5, 6}, ""},
         {"nothing left", CourtLayout::OnePair, head + "*", true, {}, ""},
+        {"end mark glued to a number", CourtLayout::OnePair, head + "5#6*", false, {}, refused},
         {"blank history",
          CourtLayout::OnePair,
          head + "5#6# #2#*",

@@ -46,7 +46,7 @@ void tellLine(store::Action& action, int slot, int line, const std::string& cour
     if (line == 0) {
         return;
     }
-    if (!tournament::teamRecordWritten(action, slot, line + 1)) {
+    if (line > kMaxLineRecords || !tournament::teamRecordWritten(action, slot, line + 1)) {
         throw store::Error("Line " + std::to_string(line) + " has no team record",
                            tournament::lineFileName(slot));
     }

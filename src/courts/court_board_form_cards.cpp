@@ -15,8 +15,12 @@ namespace {
 
 constexpr const char* kMessageFont = "courier new";
 
+// A line beyond the team records (a damaged court record) is shown by its number alone.
 CardLine readCardLine(store::Action& action, int slot, int line) {
-    return line == 0 ? CardLine{} : cardLine(line, tournament::readTeamFields(action, slot, line + 1));
+    if (line == 0 || line > kMaxInitialCardLines) {
+        return cardLine(line, {});
+    }
+    return cardLine(line, tournament::readTeamFields(action, slot, line + 1));
 }
 
 }  // namespace

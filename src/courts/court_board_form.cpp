@@ -206,22 +206,22 @@ void CourtBoardForm::pickPool() {
     const int court = store::fieldInt(entry.substr(0, 2));
     if (entry[4] == 'U') {
         bool back = false;
-        change(kPoolError, [&](store::Action& action, int& stage) {
+        const bool done = change(kPoolError, [&](store::Action& action, int& stage) {
             stage = 1;
             back = backInService(action, m_slot, court);
         });
-        if (!back) {
+        if (done && !back) {
             m_hub.services().messageBox("Court " + entry.substr(0, 2) + kInPlayElsewhere);
         }
     } else if (entry[4] == 'a') {
         const ui::Answer answer = m_hub.services().messageBox(kPendingQuestion, ui::Buttons::YesNoCancel);
         if (answer == ui::Answer::Yes) {
             bool taken = false;
-            m_hub.runAction(kPoolError, [&](store::Action& action, int& stage) {
+            const bool done = m_hub.runAction(kPoolError, [&](store::Action& action, int& stage) {
                 stage = 1;
                 taken = takePending(action, m_slot, court, m_range, m_layout);
             });
-            if (!taken) {
+            if (done && !taken) {
                 m_hub.services().messageBox("Court " + entry.substr(0, 2) + kInPlayElsewhere);
             } else if (m_firstShown == 0 || court < m_firstShown) {
                 m_firstShown = court;

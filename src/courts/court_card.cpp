@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "store/cp1252.h"
 #include "store/packed.h"
 #include "tournament/line_file.h"
 
@@ -41,7 +42,7 @@ public:
         m_message = 0;
         m_job.printLine();
         rule();
-        closed("| " + m_heading.tournamentNumber.substr(0, kNumberWidth), 0, [&] {
+        closed("| " + store::leftChars(m_heading.tournamentNumber, kNumberWidth), 0, [&] {
             m_job.tab(35);
             m_job.printText(eventLabel(first.level) + "RND-" + std::to_string(first.round) +
                             "           COURT-" + std::to_string(first.court) + first.end);
@@ -114,7 +115,7 @@ private:
     void playerRow(const std::string& number, const std::string& name) {
         closed("|  " + number, 0, [&] {
             m_job.tab(11);
-            m_job.printText("| " + name.substr(0, kNameWidth));
+            m_job.printText("| " + store::leftChars(name, kNameWidth));
             for (const int column : {39, 45, 51}) {
                 m_job.tab(column);
                 m_job.printText("|");

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "grid/schedule_tables.h"
+#include "store/cp1252.h"
 
 namespace tallyvex::grid {
 
@@ -34,7 +35,7 @@ void printRow(print::PrintJob& job, const Cells& cells) {
 }
 
 std::string cut(std::string_view text, int width) {
-    return std::string(text.substr(0, static_cast<std::size_t>(width)));
+    return store::leftChars(text, static_cast<std::size_t>(width));
 }
 
 const std::string& namesOf(const GridPrintValues& values, int line) {

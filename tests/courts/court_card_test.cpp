@@ -112,6 +112,14 @@ TEST(CourtCard, ALineWithoutPartnerLeavesItsPlaceEmpty) {
     EXPECT_EQ(text.find("|  0 "), std::string::npos);
 }
 
+TEST(CourtCard, LongNamesAreCutBetweenCharacters) {
+    const std::string text =
+        print::renderText(courtCards({"Spring Open Doubles \u00e92026", "", {}, 0},
+                                     {{{6, 2, 1, 2, "H", "Bartholomew Fitzwilliam\u00e9z"}, {}}}));
+    EXPECT_NE(text.find("| Spring Open Doubles \u00e9 "), std::string::npos);
+    EXPECT_NE(text.find("| Bartholomew Fitzwilliam\u00e9 "), std::string::npos);
+}
+
 TEST(CourtCard, InitialCardsReadTheRecordsTheHeaderCounts) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tallyvex_initial_cards";
     std::filesystem::remove_all(folder);

@@ -70,5 +70,10 @@ TEST(GridPrints, winLossCellsAreTheRowLinesGames) {
     EXPECT_EQ(winLossCell(grid, 3, 2), "    ");
 }
 
+TEST(GridPrints, longNamesAreCutBetweenCharacters) {
+    const GridPrintValues values{"RR4", 3, scheduleGrid(4), {"Dale Eckert & Ren\u00e9 Roy", "", "", ""}};
+    EXPECT_NE(print::renderText(winLossPrint(values)).find("Dale Eckert & Ren\u00e9 "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tallyvex::grid

@@ -8,10 +8,10 @@
 // window shows record r (line T - r + 1) as column r - 1 and field j (line j + 1) as row j.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "courts/court_card.h"
 #include "grid/grid_model.h"
 #include "grid/grid_play.h"
 #include "grid/grid_prints.h"
@@ -67,7 +67,7 @@ private:
     GridTournament tournament() const;
 
     // --- results (grid_form_results.cpp)
-    // Records the typed games; with the printer on, prints the cards of the pairs it put on courts.
+    // Records the typed games as one action; the pairs it makes ready wait in the queue for the court board.
     void enterGames();
 
     // --- print-outs (grid_form_prints.cpp)

@@ -1,7 +1,6 @@
 #include "charts/chart_form.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -12,7 +11,7 @@
 #include "charts/cancel.h"
 #include "charts/chart_file.h"
 #include "charts/chart_options.h"
-#include "courts/card_message.h"
+#include "courts/card_printing.h"
 #include "courts/court_files.h"
 #include "courts/court_states.h"
 #include "store/error.h"
@@ -400,19 +399,7 @@ void ChartForm::showAdvance(const AdvanceResult& result, const std::vector<court
     if (result.courtNotFound) {
         m_hub.services().messageBox(std::string(kCourtNotFound));
     }
-    if (!cards.empty() && !m_hub.printerOff()) {
-        // An unreadable message file is reported; the cards still go out, without the message.
-        std::vector<std::string> message;
-        m_hub.runUnstagedAction(courts::kCourtCardPrintingError, [&message](store::Action& action) {
-            message = courts::readCardMessage(action);
-        });
-        const app::SelectedTournament& selected = m_hub.selected();
-        const courts::CardHeading heading{
-            selected.number, m_hub.services().now().date(), message,
-            static_cast<std::uint32_t>(store::fieldInt(selected.consolationColor))};
-        app::printFromWindow(*this, m_hub, courts::courtCards(heading, cards),
-                             courts::kCourtCardPrintingError);
-    }
+    courts::printCourtCards(*this, m_hub, cards);
 }
 
 void ChartForm::thirdPlaceDblClick(int box) {

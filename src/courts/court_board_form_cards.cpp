@@ -1,12 +1,9 @@
 // The court board's court cards and the box in which the director edits the card message.
 
-#include <cstdint>
-
 #include "app/hub.h"
-#include "app/shared_menus.h"
 #include "courts/card_message.h"
+#include "courts/card_printing.h"
 #include "courts/court_board_form.h"
-#include "store/packed.h"
 #include "tournament/line_file.h"
 
 namespace tallyvex::courts {
@@ -26,17 +23,7 @@ CardLine readCardLine(store::Action& action, int slot, int line) {
 }  // namespace
 
 void CourtBoardForm::printCards(const std::vector<CardPair>& pairs) {
-    if (pairs.empty() || m_hub.printerOff()) {
-        return;
-    }
-    // An unreadable message file is reported; the cards still go out, without the message.
-    std::vector<std::string> message;
-    m_hub.runUnstagedAction(kCourtCardPrintingError,
-                            [&message](store::Action& action) { message = readCardMessage(action); });
-    const app::SelectedTournament& t = m_hub.selected();
-    const CardHeading heading{t.number, m_hub.services().now().date(), message,
-                              static_cast<std::uint32_t>(store::fieldInt(t.consolationColor))};
-    app::printFromWindow(*this, m_hub, courtCards(heading, pairs), kCourtCardPrintingError);
+    printCourtCards(*this, m_hub, pairs);
 }
 
 void CourtBoardForm::printPairCard(int court, CourtEnd end) {
